@@ -152,9 +152,10 @@ public:
         return Add(std::move(p));
     }
 
-    // An event property over a TEvent<...> data member.
-    template <class Ev>
-    TClassBuilder& Event(QString name, Ev C::*member) {
+    // An event property over a TEvent<...> data member of the class or of one of its bases.
+    template <class Ev, class B>
+        requires std::is_base_of_v<B, C>
+    TClassBuilder& Event(QString name, Ev B::*member) {
         TPropInfo p = Base(std::move(name), TTypeKind::Method);
         p.Get = [member](const TObject& o) -> TValue { return (Self(o).*member).Method(); };
         p.Set = [member](TObject& o, const TValue& v) {

@@ -1,0 +1,93 @@
+// What an instrument's paint costs: a meter face drawn into an off-screen bitmap and copied out,
+// and loading a small 8-bit BMP glyph.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <cmath>
+#include <numbers>
+
+#include "toolkit/bitmap.h"
+#include "toolkit/canvas.h"
+
+namespace {
+
+using namespace mox;
+
+constexpr int kFace = 200;
+constexpr int kTicks = 100;
+
+void PaintMeter(TCanvas& c, double value) {
+    c.Brush()->SetColor(clBtnFace);
+    c.FillRect(Rect(0, 0, kFace, kFace));
+    c.Brush()->SetColor(clWhite);
+    c.Pen()->SetColor(clBlack);
+    c.Ellipse(10, 10, kFace - 10, kFace - 10);
+    const double centre = kFace / 2.0, outer = kFace / 2.0 - 14, inner = outer - 10;
+    for (int i = 0; i < kTicks; ++i) {
+        const double a = std::numbers::pi * (1.25 - 1.5 * i / (kTicks - 1));
+        c.MoveTo(static_cast<int>(centre + inner * std::cos(a)),
+                 static_cast<int>(centre - inner * std::sin(a)));
+        c.LineTo(static_cast<int>(centre + outer * std::cos(a)),
+                 static_cast<int>(centre - outer * std::sin(a)));
+    }
+    c.Brush()->SetStyle(TBrushStyle::bsClear);
+    c.TextOut(80, 130, QStringLiteral("%1 V").arg(value, 0, 'f', 1));
+    const double needle = std::numbers::pi * (1.25 - 1.5 * value / 100);
+    c.Pen()->SetWidth(2);
+    c.MoveTo(kFace / 2, kFace / 2);
+    c.LineTo(static_cast<int>(centre + inner * std::cos(needle)),
+             static_cast<int>(centre - inner * std::sin(needle)));
+    c.Pen()->SetWidth(1);
+}
+
+void BM_MeterPaint(benchmark::State& state) {
+    TBitmap buffer, screen;
+    buffer.SetSize(kFace, kFace);
+    screen.SetSize(kFace, kFace);
+    double value = 0;
+    for (auto _ : state) {
+        PaintMeter(*buffer.Canvas(), value);
+        screen.Canvas()->CopyRect(Rect(0, 0, kFace, kFace), *buffer.Canvas(),
+                                  Rect(0, 0, kFace, kFace));
+        value = std::fmod(value + 7.3, 100);
+        benchmark::DoNotOptimize(screen.Image().constBits());
+    }
+}
+BENCHMARK(BM_MeterPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadBmp8(benchmark::State& state) {
+    constexpr int kSide = 64;
+    TBitmap source;
+    source.SetSize(kSide, kSide);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x)
+            source.SetPixels(x, y, RGB((x / 8) * 32, (y / 8) * 32, 0));
+    // Re-encode as an 8-bit paletted file: 64 colours.
+    QImage indexed = source.Image().convertToFormat(QImage::Format_Indexed8);
+    QByteArray data;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        indexed.save(&buffer, "BMP");
+    }
+    TBitmap bitmap;
+    for (auto _ : state) {
+        bitmap.LoadFromBmpData(data);
+        benchmark::DoNotOptimize(bitmap.Image().constBits());
+    }
+    state.counters["bits"] = data.at(28);
+    state.counters["bytes"] = static_cast<double>(data.size());
+}
+BENCHMARK(BM_LoadBmp8)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
