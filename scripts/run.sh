@@ -7,7 +7,7 @@ root=$(mox_root)
 mox_install_dependencies
 
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMOX_BUILD_TESTS=OFF -DMOX_BUILD_BENCH=OFF >/dev/null
-cmake --build "$root/build" --target moxbench
+cmake --build "$root/build" --target moxbench moxrack
 
 app="$root/build/app/moxbench"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then

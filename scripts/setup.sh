@@ -9,6 +9,7 @@ MOX_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool
+  locales
 )
 
 mox_missing_packages() {
@@ -29,6 +30,14 @@ mox_install_dependencies() {
   $sudo apt-get update -qq
   # shellcheck disable=SC2086
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+# Number conversion must not depend on the locale; the tests check that under a comma locale.
+mox_ensure_test_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: could not generate de_DE.UTF-8; the locale test will be skipped"
 }
 
 mox_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

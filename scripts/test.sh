@@ -5,6 +5,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 root=$(mox_root)
 mox_install_dependencies
+mox_ensure_test_locale
 
 build="$root/build-asan"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOX_SANITIZE=ON >/dev/null

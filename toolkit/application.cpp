@@ -13,7 +13,7 @@
 #include <QWindow>
 
 #include "toolkit/colors.h"
-#include <QMessageBox>
+#include "toolkit/dialogs.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/form.h"
 #include "toolkit/screen.h"
@@ -143,7 +143,7 @@ void TApplication::HandleException(const std::exception& e) {
     }
     const auto* ours = dynamic_cast<const Exception*>(&e);
     const QString text = ours ? ours->Message() : QString::fromUtf8(e.what());
-    QMessageBox::critical(nullptr, FTitle, text);
+    MessageBox(text, FTitle, MB_OK | MB_ICONERROR);
 }
 
 HWND TApplication::GetCapture() const { return QWidget::mouseGrabber(); }

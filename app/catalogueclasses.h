@@ -1,0 +1,13 @@
+#pragma once
+// The classes a rack file may name: the control kinds of the catalogue. An instrument class
+// joins when it exists.
+
+#include "toolkit/classregistry.h"
+
+namespace mox {
+
+void RegisterCatalogueClasses(TClassRegistry& registry);
+// The program's registry, filled once.
+const TClassRegistry& CatalogueClasses();
+
+}  // namespace mox

@@ -1,0 +1,147 @@
+// The designer's arithmetic without windows: grid tile, snapping, grid alignment, handle
+// placement and drag rectangles, size limits and hint texts.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "designer/dragmath.h"
+#include "designer/grabgeometry.h"
+#include "designer/grid.h"
+#include "toolkit/bitmap.h"
+
+using namespace mox;
+
+TEST(GridTest, TileIsOneStepFromEightUpAndEightStepsBelow) {
+    EXPECT_EQ(GridTileSize(8), 8);
+    EXPECT_EQ(GridTileSize(128), 128);
+    EXPECT_EQ(GridTileSize(4), 32);
+    EXPECT_EQ(GridTileSize(2), 16);
+    EXPECT_EQ(GridTileSize(7), 56);
+    EXPECT_EQ(ClampGridStep(1), 2);
+    EXPECT_EQ(ClampGridStep(500), 128);
+}
+
+TEST(GridTest, TileDotsFallOnEveryStep) {
+    EXPECT_EQ(GridTileDots(8), (std::vector<TPoint>{{0, 0}}));
+    EXPECT_EQ(GridTileDots(20), (std::vector<TPoint>{{0, 0}}));
+    const auto dots = GridTileDots(4);
+    ASSERT_EQ(dots.size(), 64u);  // 8 x 8 inside a 32-pixel tile
+    for (const TPoint& p : dots) {
+        EXPECT_EQ(p.X % 4, 0);
+        EXPECT_EQ(p.Y % 4, 0);
+        EXPECT_LT(p.X, 32);
+        EXPECT_LT(p.Y, 32);
+    }
+}
+
+TEST(GridTest, PaintedTileHasDotsOnlyWhenShown) {
+    TBitmap tile;
+    PaintGridTile(tile, 4, clWhite, clBlack, true);
+    ASSERT_EQ(tile.Width(), 32);
+    ASSERT_EQ(tile.Height(), 32);
+    EXPECT_EQ(tile.Pixels(0, 0), clBlack);
+    EXPECT_EQ(tile.Pixels(4, 28), clBlack);
+    EXPECT_EQ(tile.Pixels(28, 28), clBlack);
+    EXPECT_EQ(tile.Pixels(1, 0), clWhite);
+    EXPECT_EQ(tile.Pixels(5, 6), clWhite);
+
+    PaintGridTile(tile, 8, clRed, clBlue, true);
+    ASSERT_EQ(tile.Width(), 8);
+    EXPECT_EQ(tile.Pixels(0, 0), clBlue);
+    EXPECT_EQ(tile.Pixels(7, 7), clRed);
+
+    PaintGridTile(tile, 8, clRed, clBlue, false);
+    EXPECT_EQ(tile.Pixels(0, 0), clRed);
+}
+
+TEST(GridTest, SnappingRoundsToWholeStepsHalvesToEven) {
+    EXPECT_EQ(SnapToSteps(10, 8), 8);   // 1.25
+    EXPECT_EQ(SnapToSteps(12, 8), 16);  // 1.5 -> 2
+    EXPECT_EQ(SnapToSteps(4, 8), 0);    // 0.5 -> 0
+    EXPECT_EQ(SnapToSteps(20, 8), 16);  // 2.5 -> 2
+    EXPECT_EQ(SnapToSteps(28, 8), 32);  // 3.5 -> 4
+    EXPECT_EQ(SnapToSteps(13, 8), 16);
+    EXPECT_EQ(SnapToSteps(-4, 8), 0);
+    EXPECT_EQ(SnapToSteps(-12, 8), -16);
+    EXPECT_EQ(SnapToSteps(-13, 8), -16);
+    EXPECT_EQ(SnapToSteps(-11, 8), -8);
+    EXPECT_EQ(SnapToSteps(7, 5), 5);  // odd steps have no exact halves
+    EXPECT_EQ(SnapToSteps(8, 5), 10);
+    EXPECT_EQ(SnapToSteps(0, 8), 0);
+}
+
+TEST(GridTest, AlignmentGoesToNearestLineAndNegativesTowardsZero) {
+    EXPECT_EQ(AlignToGridLine(11, 8), 8);
+    EXPECT_EQ(AlignToGridLine(12, 8), 16);
+    EXPECT_EQ(AlignToGridLine(4, 8), 8);
+    EXPECT_EQ(AlignToGridLine(3, 8), 0);
+    EXPECT_EQ(AlignToGridLine(-5, 8), 0);
+    EXPECT_EQ(AlignToGridLine(-12, 8), -8);
+    EXPECT_EQ(AlignToGridLine(16, 8), 16);
+    EXPECT_EQ(AlignToGridLine(13, 8), 16);
+    EXPECT_EQ(AlignToGridLine(1, 5), 0);  // half of 5 is 2
+    EXPECT_EQ(AlignToGridLine(2, 5), 5);
+    EXPECT_EQ(AlignToGridLine(7, 5), 10);
+}
+
+TEST(GrabGeometryTest, HandlesSitAroundTheTarget) {
+    const TRect target = Bounds(16, 16, 80, 40);
+    const std::vector<TPoint> expected{{14, 14}, {14, 33}, {14, 53}, {53, 14},
+                                       {53, 53}, {93, 14}, {93, 33}, {93, 53}};
+    for (int position = 1; position <= kGrabCount; ++position)
+        EXPECT_EQ(GrabHandleOrigin(position, target, 5), expected[position - 1]) << position;
+    EXPECT_EQ(GrabHandleOrigin(1, target, 9), (TPoint{12, 12}));
+    EXPECT_EQ(GrabHandleOrigin(8, target, 9), (TPoint{91, 51}));
+    EXPECT_EQ(GrabHandleOrigin(0, target, 5), (TPoint{0, 0}));
+    EXPECT_EQ(GrabHandleOrigin(9, target, 5), (TPoint{0, 0}));
+    // Truncating division towards zero near the origin.
+    EXPECT_EQ(GrabHandleOrigin(2, Bounds(-10, -3, 4, 2), 5), (TPoint{-12, -4}));
+}
+
+TEST(GrabGeometryTest, EachHandleHasItsSizingCursor) {
+    EXPECT_EQ(GrabCursor(1), crSizeNWSE);
+    EXPECT_EQ(GrabCursor(8), crSizeNWSE);
+    EXPECT_EQ(GrabCursor(3), crSizeNESW);
+    EXPECT_EQ(GrabCursor(6), crSizeNESW);
+    EXPECT_EQ(GrabCursor(2), crSizeWE);
+    EXPECT_EQ(GrabCursor(7), crSizeWE);
+    EXPECT_EQ(GrabCursor(4), crSizeNS);
+    EXPECT_EQ(GrabCursor(5), crSizeNS);
+    EXPECT_EQ(GrabCursor(0), crArrow);
+}
+
+TEST(GrabGeometryTest, EachHandleDragsItsOwnEdges) {
+    const TRect r{10, 20, 50, 60};
+    const TPoint d{3, 4};
+    EXPECT_EQ(DraggedRect(r, 0, d), (TRect{13, 24, 53, 64}));
+    EXPECT_EQ(DraggedRect(r, 1, d), (TRect{13, 24, 50, 60}));
+    EXPECT_EQ(DraggedRect(r, 2, d), (TRect{13, 20, 50, 60}));
+    EXPECT_EQ(DraggedRect(r, 3, d), (TRect{13, 20, 50, 64}));
+    EXPECT_EQ(DraggedRect(r, 4, d), (TRect{10, 24, 50, 60}));
+    EXPECT_EQ(DraggedRect(r, 5, d), (TRect{10, 20, 50, 64}));
+    EXPECT_EQ(DraggedRect(r, 6, d), (TRect{10, 24, 53, 60}));
+    EXPECT_EQ(DraggedRect(r, 7, d), (TRect{10, 20, 53, 60}));
+    EXPECT_EQ(DraggedRect(r, 8, d), (TRect{10, 20, 53, 64}));
+    // Past the opposite edge the edges cross; the release normalises them.
+    EXPECT_EQ(DraggedRect(r, 7, {-50, 0}), (TRect{10, 20, 0, 60}));
+}
+
+TEST(DragMathTest, SizeLimitsWidenFirstThenNarrow) {
+    const TRect r{10, 10, 12, 12};
+    EXPECT_EQ(LimitSize(r, {5, 6}, {100, 100}), (TRect{10, 10, 15, 16}));
+    EXPECT_EQ(LimitSize({0, 0, 50, 50}, {0, 0}, {20, 30}), (TRect{0, 0, 20, 30}));
+    // A maximum below the minimum wins, as it is applied last.
+    EXPECT_EQ(LimitSize(r, {10, 10}, {4, 4}), (TRect{10, 10, 14, 14}));
+    const int big = std::numeric_limits<int>::max();
+    EXPECT_EQ(LimitSize({2000, 2000, 2001, 2001}, {0, 0}, {big, big}),
+              (TRect{2000, 2000, 2001, 2001}));
+}
+
+TEST(DragMathTest, HintTextsAndPlace) {
+    EXPECT_EQ(SizeHintText({10, 20, 0, 60}), QStringLiteral("10 x 40"));
+    EXPECT_EQ(MoveHintText({-3, 24}), QStringLiteral("-3, 24"));
+    EXPECT_EQ(HintOrigin({100, 50}, true), (TPoint{100, 58}));
+    EXPECT_EQ(HintOrigin({100, 50}, false), (TPoint{100, 68}));
+    EXPECT_EQ(SelectionLeftTop({}), (TPoint{0, 0}));
+    EXPECT_EQ(SelectionLeftTop({{40, 10, 50, 20}, {20, 30, 60, 40}}), (TPoint{20, 10}));
+}

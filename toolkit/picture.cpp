@@ -1,0 +1,114 @@
+#include "toolkit/picture.h"
+
+#include <QtEndian>
+
+#include "toolkit/classbuilder.h"
+#include "toolkit/exceptions.h"
+
+namespace mox {
+
+namespace {
+
+const QString kBitmapClass = QStringLiteral("TBitmap");
+constexpr qsizetype kLengthBytes = 4;
+
+EReadError Damaged(const QString& what) {
+    return EReadError(QStringLiteral("Picture data is damaged: %1").arg(what));
+}
+
+}  // namespace
+
+const TClassInfo& TPicture::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TPicture>("TPicture", TPersistent::StaticClass()).Build();
+    return info;
+}
+
+TPicture::TPicture() = default;
+
+TPicture::~TPicture() = default;
+
+void TPicture::SetGraphic(const TBitmap* value) {
+    if (!value) {
+        Adopt(nullptr);
+        return;
+    }
+    auto copy = std::make_unique<TBitmap>();
+    copy->Assign(value);
+    Adopt(std::move(copy));
+}
+
+TBitmap* TPicture::Bitmap() {
+    if (!FGraphic) Adopt(std::make_unique<TBitmap>());
+    return FGraphic.get();
+}
+
+void TPicture::LoadFromFile(const QString& path) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromFile(path);
+    Adopt(std::move(bitmap));
+}
+
+void TPicture::Assign(const TPersistent* source) {
+    if (!source) {
+        Adopt(nullptr);
+    } else if (const auto* picture = dynamic_cast<const TPicture*>(source)) {
+        if (picture != this) SetGraphic(picture->Graphic());
+    } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+        SetGraphic(bitmap);
+    } else {
+        TPersistent::Assign(source);
+    }
+}
+
+void TPicture::Adopt(std::unique_ptr<TBitmap> graphic) {
+    if (!graphic && !FGraphic) return;
+    FGraphic = std::move(graphic);
+    if (FGraphic) FGraphic->OnChange = [this](TObject*) { Changed(); };
+    Changed();
+}
+
+void TPicture::Changed() {
+    OnChange(this);
+}
+
+void TPicture::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        QStringLiteral("Data"), [this](const QByteArray& data) { ReadData(data); },
+        [this](QByteArray& data) { WriteData(data); }, FGraphic && !FGraphic->Empty());
+}
+
+void TPicture::ReadData(const QByteArray& data) {
+    if (data.isEmpty()) throw Damaged(QStringLiteral("no class name"));
+    const qsizetype nameLength = static_cast<unsigned char>(data[0]);
+    if (data.size() - 1 < nameLength) throw Damaged(QStringLiteral("the class name is cut short"));
+    const QString className = QString::fromLatin1(data.mid(1, nameLength));
+    if (className.compare(kBitmapClass, Qt::CaseInsensitive) != 0)
+        throw EInvalidGraphic(QStringLiteral("Unknown picture class \"%1\"").arg(className));
+    const qsizetype start = 1 + nameLength + kLengthBytes;
+    if (data.size() < start) throw Damaged(QStringLiteral("the bitmap length is cut short"));
+    const qsizetype length = qFromLittleEndian<quint32>(data.constData() + start - kLengthBytes);
+    if (length != data.size() - start)
+        throw Damaged(QStringLiteral("the bitmap should have %1 bytes but has %2")
+                          .arg(length)
+                          .arg(data.size() - start));
+    auto bitmap = std::make_unique<TBitmap>();
+    // An empty bitmap is stored with no file at all.
+    if (length > 0) bitmap->LoadFromBmpData(QByteArrayView(data).sliced(start, length));
+    Adopt(std::move(bitmap));
+}
+
+void TPicture::WriteData(QByteArray& data) const {
+    if (!FGraphic || FGraphic->Empty()) return;  // nothing to store
+    const QByteArray name = kBitmapClass.toLatin1();
+    const QByteArray bmp = FGraphic->SaveToBmpData();
+    data.append(static_cast<char>(name.size()));
+    data.append(name);
+    char length[kLengthBytes];
+    qToLittleEndian<quint32>(static_cast<quint32>(bmp.size()), length);
+    data.append(length, kLengthBytes);
+    data.append(bmp);
+}
+
+}  // namespace mox
