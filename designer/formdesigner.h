@@ -28,8 +28,6 @@ class TBitmap;
 class TBrush;
 class TCanvas;
 class TCustomForm;
-class TGrabHandle;
-class TGrabHandles;
 class THintWindow;
 
 MOX_EXCEPTION(EFormDesigner, Exception);
@@ -211,7 +209,8 @@ private:
     // What a double-click or right-click is about: a grab handle stands for its control.
     TControl* ControlForClick(HWND window, LPARAM point) const;
     void DeferMouse(TMsg& msg);
-    // Lets go of the mouse, except that the form keeps it while a press it swallowed is down.
+    // Lets go of the mouse, except that the window holding a swallowed press keeps it until
+    // the button comes up.
     void ReleaseMouse();
 
     // Mouse rules (designermouse.cpp).

@@ -6,7 +6,8 @@
 //
 // It is windowed, on a QToolButton: Qt's style draws the flat and hover looks and greys a glyph
 // that has no disabled image of its own, and a button with a window of its own is visible to
-// accessibility tools, so end-to-end tests can find it by name.
+// accessibility tools, so end-to-end tests can find it by name: its caption, or its hint when it
+// has none (as the hint was when the window was made or the caption last changed).
 
 #include <memory>
 

@@ -44,8 +44,7 @@ const TClassInfo& TWinControl::StaticClass() {
     return info;
 }
 
-TWinControl::TWinControl(TComponent* owner)
-    : TControl(owner), FBrush(std::make_unique<TBrush>()) {
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), FBrush(std::make_unique<TBrush>()) {
     FBrush->SetColor(Color());
 }
 
@@ -156,7 +155,9 @@ TWinControl* TWinControl::FindNearestControl(HWND window) {
     return nullptr;
 }
 
-QWidget* TWinControl::CreateWidget(QWidget* parentWidget) { return new TWindowWidget(parentWidget); }
+QWidget* TWinControl::CreateWidget(QWidget* parentWidget) {
+    return new TWindowWidget(parentWidget);
+}
 
 void TWinControl::CreateHandle() {
     if (HandleAllocated()) return;
@@ -166,7 +167,8 @@ void TWinControl::CreateHandle() {
     FWidget = widget;
     TApplication::Instance().RegisterWindow(widget, this);
     InitWidget(widget);
-    for (TWinControl* child : FWinControls) child->CreateHandle();
+    for (TWinControl* child : FWinControls)
+        child->CreateHandle();
     UpdateTabOrder();
 }
 
@@ -183,7 +185,8 @@ void TWinControl::WidgetDestroying(QWidget*) {}
 
 void TWinControl::DestroyHandle() {
     if (!HandleAllocated()) return;
-    for (TWinControl* child : FWinControls) child->DestroyHandle();
+    for (TWinControl* child : FWinControls)
+        child->DestroyHandle();
     QWidget* widget = FWidget.data();
     WidgetDestroying(widget);
     TApplication::Instance().UnregisterWindow(widget);
@@ -191,7 +194,9 @@ void TWinControl::DestroyHandle() {
     delete widget;
 }
 
-void TWinControl::WidgetDestroyed() { FWidget = nullptr; }
+void TWinControl::WidgetDestroyed() {
+    FWidget = nullptr;
+}
 
 void TWinControl::ApplyGeometry() {
     if (!HandleAllocated() || !Parent()) return;
@@ -223,7 +228,9 @@ void TWinControl::SetEnabled(bool value) {
     TControl::SetEnabled(value);
 }
 
-bool TWinControl::Showing() const { return HandleAllocated() && FWidget->isVisible(); }
+bool TWinControl::Showing() const {
+    return HandleAllocated() && FWidget->isVisible();
+}
 
 TPoint TWinControl::ClientOrigin() const {
     if (!HandleAllocated()) return TControl::ClientOrigin();
@@ -300,7 +307,9 @@ void TWinControl::SetFocus() {
     Handle()->setFocus(Qt::OtherFocusReason);
 }
 
-bool TWinControl::Focused() const { return HandleAllocated() && FWidget->hasFocus(); }
+bool TWinControl::Focused() const {
+    return HandleAllocated() && FWidget->hasFocus();
+}
 
 void TWinControl::SetCtl3D(bool value) {
     FParentCtl3D = false;
@@ -352,7 +361,7 @@ void TWinControl::WndProc(TMessage& message) {
         case CM_FONTCHANGED:
         case CM_SHOWHINTCHANGED: {
             // Tell the children that follow this control.
-            const UINT parentNote = message.Msg == CM_COLORCHANGED   ? CM_PARENTCOLORCHANGED
+            const UINT parentNote = message.Msg == CM_COLORCHANGED  ? CM_PARENTCOLORCHANGED
                                     : message.Msg == CM_FONTCHANGED ? CM_PARENTFONTCHANGED
                                                                     : CM_PARENTSHOWHINTCHANGED;
             TMessage m{parentNote, 0, 0, 0};
@@ -391,15 +400,25 @@ void TWinControl::WndProc(TMessage& message) {
     TControl::WndProc(message);
 }
 
-void TWinControl::KeyDown(WPARAM& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+void TWinControl::KeyDown(WPARAM& key, TShiftState shift) {
+    OnKeyDown(this, key, shift);
+}
 
-void TWinControl::KeyUp(WPARAM& key, TShiftState shift) { OnKeyUp(this, key, shift); }
+void TWinControl::KeyUp(WPARAM& key, TShiftState shift) {
+    OnKeyUp(this, key, shift);
+}
 
-void TWinControl::KeyPress(QChar& key) { OnKeyPress(this, key); }
+void TWinControl::KeyPress(QChar& key) {
+    OnKeyPress(this, key);
+}
 
-void TWinControl::DoEnter() { OnEnter(this); }
+void TWinControl::DoEnter() {
+    OnEnter(this);
+}
 
-void TWinControl::DoExit() { OnExit(this); }
+void TWinControl::DoExit() {
+    OnExit(this);
+}
 
 void TWinControl::PaintHandler(QPainter& painter, const TRect& dirty) {
     PaintWindow(painter, dirty);
@@ -458,8 +477,8 @@ void TWinControl::AlignControls(TRect& rect) {
         all.insert(all.end(), FWinControls.begin(), FWinControls.end());
         return all;
     }();
-    for (TAlign align : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
-                         TAlign::alClient}) {
+    for (TAlign align :
+         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         for (TControl* c : children) {
             if (c->Align() != align || !c->Visible()) continue;
             switch (align) {

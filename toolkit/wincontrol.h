@@ -128,7 +128,7 @@ private:
 
     QPointer<QWidget> FWidget;
     std::unique_ptr<TBrush> FBrush;
-    std::vector<TControl*> FControls;       // non-windowed children, back to front
+    std::vector<TControl*> FControls;        // non-windowed children, back to front
     std::vector<TWinControl*> FWinControls;  // windowed children, back to front
     std::vector<TWinControl*> FTabList;      // windowed children in tab order
     bool FTabStop = false;
