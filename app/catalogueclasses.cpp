@@ -1,5 +1,7 @@
 #include "app/catalogueclasses.h"
 
+#include <array>
+
 #include "toolkit/combobox.h"
 #include "toolkit/edit.h"
 #include "toolkit/image.h"
@@ -8,12 +10,32 @@
 
 namespace mox {
 
+namespace {
+
+// The catalogue's classes in the order the program registers them.
+constexpr std::array<const char16_t*, 22> kRegistrationOrder{
+    u"TLabel",          u"TVrGradient", u"TEdit",     u"TVrBorder",   u"TVrMeter",
+    u"TVrAngularMeter", u"TVrSlider",   u"TLcd",      u"TVrLed",      u"TVrProgressBar",
+    u"TVrMatrix",       u"TVrNum",      u"TVrScope",  u"TVrCheckLed", u"TMemo",
+    u"TVrPowerButton",  u"TVrSpinner",  u"TVrSwitch", u"TVrTrackBar", u"TVrPowerMeter",
+    u"TImage",          u"TComboBox"};
+
+// The catalogue classes written so far; an instrument joins this list when it exists.
+const TClassInfo* ImplementedClass(QStringView name) {
+    static const std::array<const TClassInfo*, 5> implemented{
+        &TLabel::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
+        &TImage::StaticClass(), &TComboBox::StaticClass()};
+    for (const TClassInfo* cls : implemented)
+        if (cls->ClassName() == name) return cls;
+    return nullptr;
+}
+
+}  // namespace
+
 void RegisterCatalogueClasses(TClassRegistry& registry) {
-    registry.RegisterClass(TLabel::StaticClass());
-    registry.RegisterClass(TEdit::StaticClass());
-    registry.RegisterClass(TMemo::StaticClass());
-    registry.RegisterClass(TImage::StaticClass());
-    registry.RegisterClass(TComboBox::StaticClass());
+    for (const char16_t* name : kRegistrationOrder)
+        if (const TClassInfo* cls = ImplementedClass(QStringView(name)))
+            registry.RegisterClass(*cls);
 }
 
 const TClassRegistry& CatalogueClasses() {

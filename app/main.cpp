@@ -1,15 +1,18 @@
-// Moxbench entry point. The palette and rack windows arrive with the shell; until then the
-// program shows its empty main window.
+// Moxbench: compose instrument panels on a rack, arrange them with the run-time designer, and
+// save them as rack files.
 #include <QApplication>
-#include <QWidget>
+
+#include "app/catalogueclasses.h"
+#include "app/shell.h"
+#include "toolkit/application.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Moxbench"));
-    QWidget palette;
-    palette.setWindowTitle(QStringLiteral("Moxbench - untitled.res"));
-    palette.setFixedSize(792, 106);
-    palette.move(3, 3);
-    palette.show();
-    return QApplication::exec();
+    QApplication qtApp(argc, argv);
+    // The registry is filled before any window exists: loading a rack creates controls by name.
+    const mox::TClassRegistry& registry = mox::CatalogueClasses();
+    mox::TApplication& app = mox::TApplication::Instance();
+    app.SetTitle(QStringLiteral("Moxbench"));
+    mox::TShell shell(registry);
+    app.Run();
+    return 0;
 }

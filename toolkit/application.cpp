@@ -5,8 +5,8 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QToolTip>
 #include <QWidget>
@@ -61,7 +61,9 @@ UINT MouseMessageNumber(const QMouseEvent* e) {
     }
 }
 
-std::uint32_t Now() { return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()); }
+std::uint32_t Now() {
+    return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+}
 
 }  // namespace
 
@@ -91,7 +93,8 @@ TApplication::~TApplication() = default;
 
 void TApplication::SetTitle(const QString& value) {
     FTitle = value;
-    QApplication::setApplicationDisplayName(value);
+    // The name, not the display name: Qt appends a display name to every window title.
+    QCoreApplication::setApplicationName(value);
 }
 
 void TApplication::FormCreated(TCustomForm* form) {
@@ -134,7 +137,9 @@ void TApplication::Terminate() {
     QCoreApplication::quit();
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void TApplication::HandleException(const std::exception& e) {
     if (OnException) {
@@ -146,7 +151,9 @@ void TApplication::HandleException(const std::exception& e) {
     MessageBox(text, FTitle, MB_OK | MB_ICONERROR);
 }
 
-HWND TApplication::GetCapture() const { return QWidget::mouseGrabber(); }
+HWND TApplication::GetCapture() const {
+    return QWidget::mouseGrabber();
+}
 
 HWND TApplication::SetCapture(HWND window) {
     HWND previous = GetCapture();
@@ -159,7 +166,13 @@ void TApplication::ReleaseCapture() {
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
 }
 
-TControl* TApplication::CaptureControl() const { return FCaptureControl.get(); }
+TControl* TApplication::MouseControl() const {
+    return FMouseControl.get();
+}
+
+TControl* TApplication::CaptureControl() const {
+    return FCaptureControl.get();
+}
 
 void TApplication::SetCaptureControl(TControl* control) {
     if (!control) {
@@ -179,7 +192,9 @@ TPoint TApplication::Confined(TPoint p) const {
     return p;
 }
 
-TPoint TApplication::CursorPos() const { return FCursorPos; }
+TPoint TApplication::CursorPos() const {
+    return FCursorPos;
+}
 
 void TApplication::SetCursorPos(TPoint p) {
     FCursorPos = Confined(p);
@@ -192,20 +207,26 @@ void TApplication::ConfineCursor(const TRect& screenRect) {
     FCursorPos = Confined(FCursorPos);
 }
 
-void TApplication::FreeCursor() { FConfined = false; }
+void TApplication::FreeCursor() {
+    FConfined = false;
+}
 
 void TApplication::RegisterWindow(QWidget* widget, TWinControl* control) {
     FWindows.insert(widget, control);
 }
 
-void TApplication::UnregisterWindow(QWidget* widget) { FWindows.remove(widget); }
+void TApplication::UnregisterWindow(QWidget* widget) {
+    FWindows.remove(widget);
+}
 
 void TApplication::ControlRemoved(TControl* control) {
     if (FCaptureControl.get() == control) ReleaseCapture();
     if (FMouseControl.get() == control) FMouseControl = nullptr;
 }
 
-void TApplication::ControlDestroyed(TControl* control) { ControlRemoved(control); }
+void TApplication::ControlDestroyed(TControl* control) {
+    ControlRemoved(control);
+}
 
 bool TApplication::PreDispatch(TMsg& msg) {
     // Hooks may add or remove hooks while they run: call them from a copy.
@@ -240,7 +261,8 @@ bool TApplication::Filter(QObject* receiver, QEvent* event) {
                        FilterMouse(static_cast<QWidget*>(receiver), event);
             case QEvent::KeyPress:
             case QEvent::KeyRelease:
-                return receiver->isWidgetType() && FilterKey(static_cast<QWidget*>(receiver), event);
+                return receiver->isWidgetType() &&
+                       FilterKey(static_cast<QWidget*>(receiver), event);
             case QEvent::Paint:
                 return receiver->isWidgetType() &&
                        FilterPaint(static_cast<QWidget*>(receiver), event);
@@ -248,8 +270,12 @@ bool TApplication::Filter(QObject* receiver, QEvent* event) {
                 if (TWinControl* c = WindowControl(qobject_cast<QWidget*>(receiver))) {
                     const QSize size = static_cast<QResizeEvent*>(event)->size();
                     c->WidgetResized(size.width(), size.height());
-                    TMsg msg{c->WindowHandle(), WM_SIZE, 0, MakeLParam(size.width(), size.height()),
-                             Now(), FCursorPos};
+                    TMsg msg{c->WindowHandle(),
+                             WM_SIZE,
+                             0,
+                             MakeLParam(size.width(), size.height()),
+                             Now(),
+                             FCursorPos};
                     PreDispatch(msg);
                 }
                 return false;
@@ -258,7 +284,8 @@ bool TApplication::Filter(QObject* receiver, QEvent* event) {
                     if (TWinControl* c = WindowControl(w)) c->WidgetMoved(w->x(), w->y());
                 return false;
             case QEvent::Leave:
-                if (TWinControl* c = WindowControl(qobject_cast<QWidget*>(receiver))) LeaveWindow(c);
+                if (TWinControl* c = WindowControl(qobject_cast<QWidget*>(receiver)))
+                    LeaveWindow(c);
                 return false;
             case QEvent::WindowActivate:
             case QEvent::WindowDeactivate:
@@ -354,8 +381,8 @@ bool TApplication::FilterMouse(QWidget* widget, QEvent* event) {
     TMsg msg;
     TWinControl* window = nullptr;
     if (!MouseMessage(widget, e, msg, window)) return false;
-    const bool isPress = event->type() == QEvent::MouseButtonPress ||
-                         event->type() == QEvent::MouseButtonDblClick;
+    const bool isPress =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (isPress && FPreDispatchedPress == e->timestamp()) {
         FPreDispatchedPress = 0;
     } else if (!PreDispatch(msg)) {

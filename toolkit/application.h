@@ -87,7 +87,7 @@ public:
     bool CursorConfined() const { return FConfined; }
 
     // The control the mouse is over (mouse enter/leave notifications follow it).
-    TControl* MouseControl() const { return FMouseControl.get(); }
+    TControl* MouseControl() const;
 
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value) { FShowHint = value; }
@@ -109,8 +109,7 @@ private:
     bool FilterWindowPress(QWindow* window, QEvent* event);
     // Builds the message for a mouse event that `widget` is to receive; false when no toolkit
     // window is concerned.
-    bool MouseMessage(QWidget* widget, const QMouseEvent* event, TMsg& msg,
-                      TWinControl*& window);
+    bool MouseMessage(QWidget* widget, const QMouseEvent* event, TMsg& msg, TWinControl*& window);
     bool FilterKey(QWidget* widget, QEvent* event);
     bool FilterPaint(QWidget* widget, QEvent* event);
     bool FilterPosted(QObject* receiver, QEvent* event);

@@ -1,15 +1,19 @@
 # Sourced by the end-to-end test scripts: a private X display for this test, and the program's
 # error output shown when a test fails (a sanitizer report or a Qt fatal message says why).
 #   e2e_start_display WIDTH HEIGHT   -> exports DISPLAY
-#   e2e_start_app PROGRAM [ARGS...]  -> runs it in the background; $app is its pid, $app_out and
-#                                       $app_err hold its output
+#   e2e_start_app PROGRAM [ARGS...]  -> runs it in the background in a process group of its own;
+#                                       $app is its pid, $app_out and $app_err hold its output
+#   e2e_start_accessibility          -> the accessibility bus, before the program starts (needs a
+#                                       D-Bus session: run the test under dbus-run-session)
 #   e2e_fail MESSAGE                 -> prints MESSAGE and the program's output, exits 1
 
 e2e_tmp=$(mktemp -d)
 app=""
 xvfb=""
+a11y=""
 e2e_cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$app" ] && kill -- "-$app" 2>/dev/null
+  [ -n "$a11y" ] && kill "$a11y" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   rm -rf "$e2e_tmp"
 }
@@ -33,8 +37,14 @@ e2e_start_display() {
 e2e_start_app() {
   app_out="$e2e_tmp/app.out"
   app_err="$e2e_tmp/app.err"
-  "$@" >"$app_out" 2>"$app_err" &
+  setsid "$@" >"$app_out" 2>"$app_err" &
   app=$!
+}
+
+e2e_start_accessibility() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  a11y=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 e2e_fail() {

@@ -1,0 +1,52 @@
+#include "app/controlcreation.h"
+
+#include "app/catalogue.h"
+#include "toolkit/classregistry.h"
+#include "toolkit/combobox.h"
+#include "toolkit/edit.h"
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/memo.h"
+
+namespace mox {
+
+namespace {
+
+// The settings differ from the class defaults where a freshly placed control would otherwise
+// look wrong on a rack (an opaque label, a sunken edit box, an image at its bitmap's size).
+void ApplyCreationSettings(TControl& control) {
+    if (auto* label = dynamic_cast<TLabel*>(&control)) {
+        label->SetTransparent(true);
+    } else if (auto* edit = dynamic_cast<TEdit*>(&control)) {
+        edit->SetTabStop(true);
+        edit->SetText(QString());
+        edit->SetParentCtl3D(false);
+        edit->SetCtl3D(false);
+    } else if (auto* memo = dynamic_cast<TMemo*>(&control)) {
+        memo->SetCtl3D(false);
+        memo->Lines()->Clear();
+    } else if (auto* image = dynamic_cast<TImage*>(&control)) {
+        image->SetStretch(true);
+    } else if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
+        combo->SetText(QString());
+        combo->SetStyle(TComboBoxStyle::csDropDownList);
+    }
+}
+
+}  // namespace
+
+TControl* CreateControlOfKind(int kind, TCustomForm& rack, const TClassRegistry& registry) {
+    const TControlKind* k = FindControlKind(kind);
+    if (!k || !registry.FindClass(k->ClassName)) return nullptr;
+    TComponent* created = registry.CreateComponent(k->ClassName, &rack);
+    auto* control = dynamic_cast<TControl*>(created);
+    if (!control) {
+        delete created;
+        return nullptr;
+    }
+    ApplyCreationSettings(*control);
+    return control;
+}
+
+}  // namespace mox

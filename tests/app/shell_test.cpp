@@ -1,0 +1,231 @@
+// The palette and the rack together, driven with real mouse input through the message hook:
+// choosing a kind, placing, naming, and the commands that follow the selection.
+#include "app/shell.h"
+
+#include <gtest/gtest.h>
+
+#include "app/catalogueclasses.h"
+#include "app/palette.h"
+#include "app/rack.h"
+#include "designer/formdesigner.h"
+#include "propsheets/rackpropsdialog.h"
+#include "propsheets/sheetwindow.h"
+#include "toolkit/combobox.h"
+#include "toolkit/edit.h"
+#include "toolkit/label.h"
+#include "toolkit/memo.h"
+#include "toolkit/testwindows.h"
+
+namespace mox {
+namespace {
+
+using test::Press;
+using test::Release;
+
+struct ShellTest : ::testing::Test {
+    TShell Shell{CatalogueClasses()};
+    TfrmPalette& Palette = Shell.Palette();
+    TfrmRack& Rack = Shell.Rack();
+    TFormDesigner& Designer = *Rack.Designer();
+
+    ShellTest() {
+        Palette.Show();
+        QWidget* w = Rack.Handle();
+        QApplication::setActiveWindow(w);
+        static_cast<void>(QTest::qWaitForWindowExposed(w));
+        Pump();
+    }
+    ~ShellTest() override {
+        TApplication::Instance().FreeCursor();
+        TApplication::Instance().ReleaseCapture();
+    }
+
+    static void Pump() { TApplication::Instance().ProcessMessages(); }
+
+    void Choose(const char* caption) {
+        for (int kind = 0; kind < 22; ++kind)
+            if (TToolButton* b = Palette.ControlButton(kind);
+                b && b->Caption() == QLatin1String(caption)) {
+                b->Click();
+                return;
+            }
+        FAIL() << "no button " << caption;
+    }
+    void ClickOn(TWinControl* control, TPoint p) {
+        Press(control, p);
+        Pump();
+        Release(control, p);
+        Pump();
+    }
+    TControl* Placed(const char* name) const {
+        return dynamic_cast<TControl*>(Rack.FindComponent(QString::fromLatin1(name)));
+    }
+    int CheckedButtons() const {
+        int n = 0;
+        for (int kind = 0; kind < 22; ++kind)
+            if (Palette.ControlButton(kind)->Down()) ++n;
+        return n;
+    }
+};
+
+TEST_F(ShellTest, StartsWithItsWindowsDescribedAndOnlyTheDialogShownBesideTheMainPair) {
+    EXPECT_EQ(TApplication::Instance().MainForm(), &Palette);
+    EXPECT_EQ(Palette.Caption(), "Moxbench - untitled.res");
+    // Window positions are checked on a real display by the end-to-end test: the offscreen
+    // platform reports top-level windows shifted by a made-up frame.
+    EXPECT_EQ(Palette.Width(), 792);
+    EXPECT_EQ(Palette.Height(), 106);
+    EXPECT_EQ(Palette.Constraints()->MinWidth(), 792);
+    EXPECT_EQ(Palette.Constraints()->MaxHeight(), 106);
+    EXPECT_EQ(Rack.Caption(), "My Rack");
+    EXPECT_EQ(Rack.ClientWidth(), 442);
+    EXPECT_EQ(Rack.ClientHeight(), 266);
+    EXPECT_TRUE(Designer.Active());
+    EXPECT_EQ(Designer.PopupMenu(), Palette.MainMenu());
+    EXPECT_TRUE(Shell.RackProperties().Visible());
+    ASSERT_EQ(Shell.Sheets().size(), 22u);
+    for (TPropertySheetWindow* sheet : Shell.Sheets()) {
+        EXPECT_FALSE(sheet->Visible()) << qPrintable(sheet->Name());
+        EXPECT_EQ(sheet->ClientWidth(), 215);
+        EXPECT_EQ(sheet->ClientHeight(), 348);
+    }
+    EXPECT_EQ(Shell.Sheet(u"TFrmAMeter")->Caption(), "AMeter");
+    EXPECT_EQ(Shell.Sheet(u"TfrmDropDown")->Caption(), "DropDown");
+}
+
+TEST_F(ShellTest, PaletteHoldsItsCommandsMenuAndDialogs) {
+    QStringList captions;
+    for (int i = 0; i < Palette.PropertiesToolbar()->ButtonCount(); ++i)
+        captions << Palette.PropertiesToolbar()->Buttons(i)->Caption();
+    EXPECT_EQ(captions, (QStringList{"Properties", "Delete", "Align", "", "Select All", "",
+                                     "Rack properties", "Load rack", "Save rack", "Save rack as"}));
+    EXPECT_EQ(Palette.Button(u"sbtDelete")->Hint(), "Delete control");
+    QStringList items;
+    for (int i = 0; i < Palette.MainMenu()->Count(); ++i)
+        items << Palette.MainMenu()->Items(i)->Caption();
+    EXPECT_EQ(items,
+              (QStringList{"Properties", "-", "Delete", "-", "Align to &Grid", "Send To Back"}));
+    for (int kind = 0; kind < 22; ++kind) {
+        TToolButton* b = Palette.ControlButton(kind);
+        ASSERT_NE(b, nullptr) << kind;
+        EXPECT_EQ(b->Style(), TToolButtonStyle::tbsCheck);
+        EXPECT_EQ(b->OnClick.Method().Name, "sbtControlButtonClick");
+    }
+    EXPECT_EQ(Palette.SaveDialog()->Filter(), "Rack files|*.res");
+    EXPECT_TRUE(Palette.SaveDialog()->Options().Contains(TOpenOption::ofOverwritePrompt));
+    EXPECT_EQ(Palette.OpenDialog()->DefaultExt(), "res");
+}
+
+TEST_F(ShellTest, ChoosingTwoKindsBeforeClickingPlacesTheSecondAndResumesOnce) {
+    Choose("Label");
+    Choose("Edit");
+    EXPECT_EQ(CheckedButtons(), 1);
+    EXPECT_TRUE(Palette.ControlButton(12)->Down());
+    EXPECT_TRUE(Designer.Suspended());
+    ClickOn(&Rack, {13, 21});
+    EXPECT_FALSE(Designer.Suspended());
+    EXPECT_EQ(CheckedButtons(), 0);
+    auto* edit = dynamic_cast<TEdit*>(Placed("edit1"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(Placed("label1"), nullptr);
+    EXPECT_EQ(edit->Parent(), &Rack);
+    EXPECT_EQ(Designer.Control(), edit);
+    EXPECT_EQ(edit->Text(), "");
+    EXPECT_TRUE(edit->TabStop());
+    EXPECT_FALSE(edit->Ctl3D());
+    EXPECT_EQ(Rack.ControlList().Names(), QStringList{"edit1"});
+    EXPECT_EQ(Shell.RackProperties().CBControls()->Text(), "edit1");
+}
+
+TEST_F(ShellTest, ClickPointIsSnappedOnlyWhenSnappingIsOn) {
+    Choose("Label");
+    ClickOn(&Rack, {13, 21});
+    EXPECT_EQ(Placed("label1")->BoundsRect().TopLeft(), (TPoint{16, 24}));
+    Designer.SetSnapToGrid(false);
+    Choose("Label");
+    ClickOn(&Rack, {13, 61});
+    EXPECT_EQ(Placed("label2")->BoundsRect().TopLeft(), (TPoint{13, 61}));
+}
+
+TEST_F(ShellTest, NewControlsTakeTheLowestFreeNumberAndShowTheirKindsText) {
+    for (int i = 0; i < 3; ++i) {
+        Choose("Label");
+        ClickOn(&Rack, {8, 8 + 40 * i});
+    }
+    auto* label2 = dynamic_cast<TLabel*>(Placed("label2"));
+    ASSERT_NE(label2, nullptr);
+    EXPECT_EQ(label2->Caption(), "label2");
+    EXPECT_TRUE(label2->Transparent());
+    delete label2;
+    Choose("Label");
+    ClickOn(&Rack, {200, 8});
+    ASSERT_NE(Placed("label2"), nullptr);
+    EXPECT_EQ(Placed("label2")->Left(), 200);
+
+    Choose("Memo");
+    ClickOn(&Rack, {200, 100});
+    auto* memo = dynamic_cast<TMemo*>(Placed("memo1"));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->Lines()->Count(), 0);
+    EXPECT_TRUE(memo->WantReturns());
+    EXPECT_TRUE(memo->WantTabs());
+    Choose("DropDown");
+    ClickOn(&Rack, {300, 200});
+    auto* combo = dynamic_cast<TComboBox*>(Placed("ddown1"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->Text(), "");
+    EXPECT_EQ(combo->Style(), TComboBoxStyle::csDropDownList);
+}
+
+TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPoint) {
+    Choose("Edit");
+    ClickOn(&Rack, {40, 40});
+    auto* edit = dynamic_cast<TEdit*>(Placed("edit1"));
+    ASSERT_NE(edit, nullptr);
+    Designer.SetSnapToGrid(false);
+    Choose("Label");
+    ClickOn(edit, {5, 3});
+    TControl* label = Placed("label1");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Parent(), &Rack);
+    EXPECT_EQ(label->BoundsRect().TopLeft(), (TPoint{edit->Left() + 5, edit->Top() + 3}));
+}
+
+TEST_F(ShellTest, ClicksElsewhereKeepPlacingAndAMissingKindPlacesNothing) {
+    Choose("Label");
+    ClickOn(Palette.PropertiesToolbar(), {2, 2});
+    EXPECT_TRUE(Designer.Suspended());
+    EXPECT_TRUE(Palette.ControlButton(4)->Down());
+
+    // No analog meter class is registered yet: the click still ends placing.
+    Choose("Analog meter");
+    ClickOn(&Rack, {50, 50});
+    EXPECT_FALSE(Designer.Suspended());
+    EXPECT_EQ(CheckedButtons(), 0);
+    EXPECT_EQ(Rack.ControlList().Count(), 0);
+}
+
+TEST_F(ShellTest, SelectionDependentCommandsFollowTheSelection) {
+    const auto enabled = [&] {
+        return std::vector<bool>{
+            Palette.Button(u"sbtProperties")->Enabled(), Palette.Button(u"sbtDelete")->Enabled(),
+            Palette.Button(u"sbtAlignToGrid")->Enabled(), Palette.MenuItem(u"mniDelete")->Enabled(),
+            Palette.MenuItem(u"mniAlignToGrid")->Enabled()};
+    };
+    EXPECT_EQ(enabled(), std::vector<bool>(5, false));
+    Choose("Label");
+    ClickOn(&Rack, {16, 16});
+    EXPECT_EQ(enabled(), std::vector<bool>(5, true));
+    EXPECT_TRUE(Palette.MenuItem(u"Properties1")->Enabled());
+    Choose("Label");
+    ClickOn(&Rack, {16, 80});
+    EXPECT_EQ(Rack.ControlList().Text(), "label2");
+    Designer.SetControl(Placed("label1"));
+    EXPECT_EQ(Rack.ControlList().Text(), "label1");
+    Designer.SetControl(nullptr);
+    EXPECT_EQ(enabled(), std::vector<bool>(5, false));
+    EXPECT_TRUE(Palette.MenuItem(u"mniSendToBack")->Enabled());
+}
+
+}  // namespace
+}  // namespace mox
