@@ -2,6 +2,7 @@
 """Finds widgets of a running program through the accessibility bus, as a screen reader would.
 
   atspi.py APP find NAME [ROLE]   prints the centre of the widget's extents: "X Y"
+  atspi.py APP extents NAME [ROLE] prints the top-left corner of the widget: "X Y"
   atspi.py APP state NAME [ROLE]  prints the widget's states, one per line
   atspi.py APP text NAME [ROLE]   prints the widget's text (its name when it has no text)
   atspi.py APP dump               prints every widget: role, name, extents
@@ -67,6 +68,11 @@ def main():
             return 1
         x, y, width, height = ext
         print(x + width // 2, y + height // 2)
+    elif command == "extents":
+        ext = extents(node)
+        if ext is None or ext[2] <= 0 or ext[3] <= 0:
+            return 1
+        print(ext[0], ext[1])
     elif command == "state":
         for state in node.getState().getStates():
             print(pyatspi.stateToString(state))

@@ -1,0 +1,71 @@
+# Sourced by the end-to-end tests that drive Moxbench itself: starting it on a private display
+# with the accessibility bus, finding its widgets by name and clicking them with the real pointer.
+# Needs a D-Bus session of the test's own: a test script starts with e2e_session "$@".
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+e2e_lib_dir=$(dirname "${BASH_SOURCE[0]}")
+
+# Runs the calling test again inside a D-Bus session of its own, where the accessibility bus lives.
+e2e_session() {
+  if [ -z "${MOX_E2E_DBUS:-}" ]; then
+    MOX_E2E_DBUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v '^dbus-daemon' >&2)
+  fi
+}
+
+atspi() { /usr/bin/python3 "$e2e_lib_dir/atspi.py" Moxbench "$@"; }
+# Retries a query until the program answers it (windows map and register asynchronously).
+until_ok() {
+  for _ in $(seq 100); do
+    "$@" && return 0
+    kill -0 "$app" 2>/dev/null || e2e_fail "Moxbench ended unexpectedly"
+    sleep 0.1
+  done
+  return 1
+}
+# "WIDTHxHEIGHT+X+Y" of the top-level window titled $1.
+geometry() {
+  xwininfo -name "$1" 2>/dev/null | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF}
+    END {if (w) printf "%sx%s+%s+%s\n", w, h, x, y; else exit 1}'
+}
+has_state() {
+  local states
+  states=$(atspi state "$1" "$2") || return 1
+  grep -qx "$3" <<<"$states"
+}
+lacks_state() {
+  local states
+  states=$(atspi state "$1" "$2") || return 1
+  ! grep -qx "$3" <<<"$states"
+}
+click_widget() {
+  local xy
+  xy=$(atspi find "$1" "$2") || e2e_fail "no $2 '$1' to click"
+  # shellcheck disable=SC2086
+  xdotool mousemove $xy click 1
+}
+
+# Starts Moxbench ($1) and waits until its palette and rack are up and accessible.
+start_moxbench() {
+  e2e_start_display 1024 768
+  e2e_start_accessibility
+  e2e_start_app "$1"
+  until_ok geometry "Moxbench - untitled.res" >/dev/null || e2e_fail "the palette did not appear"
+  until_ok geometry "My Rack" >/dev/null || e2e_fail "the rack did not appear"
+  until_ok atspi find Label "check box" >/dev/null || e2e_fail "the palette's buttons are not accessible"
+  sleep 0.5
+}
+
+# The rack's client area on the screen (the rack is at 271, 175 without a window manager).
+rack_x=271
+rack_y=175
+# Real pointer input at a point of the rack's client area.
+click_rack() { xdotool mousemove $((rack_x + $1)) $((rack_y + $2)) click 1; }
+
+# Chooses a kind on the palette and clicks on the rack at ($2, $3) to place it.
+place() {
+  click_widget "$1" "check box"
+  until_ok has_state "$1" "check box" checked || e2e_fail "the $1 button did not stay down"
+  click_rack "$2" "$3"
+  until_ok lacks_state "$1" "check box" checked || e2e_fail "placing a $1 did not end"
+}
