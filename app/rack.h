@@ -3,7 +3,7 @@
 // its form designer; while the designer is suspended for placing, a left click on the rack
 // creates, positions, names and selects a control of the palette's chosen kind.
 
-#include "app/rackcontrollist.h"
+#include "propsheets/rackcontrollist.h"
 #include "toolkit/form.h"
 
 namespace mox {

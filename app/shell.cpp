@@ -5,8 +5,11 @@
 #include "app/catalogue.h"
 #include "app/palette.h"
 #include "app/rack.h"
+#include "app/rackcommands.h"
+#include "designer/formdesigner.h"
+#include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
-#include "propsheets/sheetwindow.h"
+#include "propsheets/standardsheets.h"
 
 namespace mox {
 
@@ -14,39 +17,57 @@ namespace {
 
 // The kinds whose property sheets the program creates, in creation order; the rack properties
 // dialog comes between the track bar's sheet and the power meter's.
-constexpr std::array kSheetOrder{0,  2,  3,  1,  14, 4,  5,  6,  7,  8,  9,
-                                 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21};
+constexpr std::array kCreationOrder{0,  2,  3,  1,  14, 4,  5,  6,  7,  8,  9,
+                                    10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21};
 constexpr std::size_t kSheetsBeforeRackProperties = 18;
+// The sheet table: the order in which "close all sheets" hides them.
+constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
+                                      9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
+
+// The rows of each class's sheet; an instrument's rows come with the instrument.
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 5> kSheetRows{{
+    {u"TLabel", LabelSheet},
+    {u"TEdit", EditSheet},
+    {u"TMemo", MemoSheet},
+    {u"TImage", ImageSheet},
+    {u"TComboBox", DropDownSheet},
+}};
+
+TSheetDefinition SheetDefinition(const TControlKind& kind) {
+    for (const auto& [className, rows] : kSheetRows)
+        if (kind.ClassName == QStringView(className)) return rows();
+    return {};
+}
 
 }  // namespace
 
-TShell::TShell(const TClassRegistry& registry) : FWindows(std::make_unique<TComponent>(nullptr)) {
+TShell::TShell(const TClassRegistry& registry)
+    : FRegistry(registry), FWindows(std::make_unique<TComponent>(nullptr)) {
     FPalette = new TfrmPalette(FWindows.get());
     FRack = new TfrmRack(FWindows.get(), *FPalette, registry);
     FPalette->SetRack(FRack);
-    for (std::size_t i = 0; i < kSheetOrder.size(); ++i) {
+    const TSheetHost host{*FPalette, *FRack, *FRack->Designer()};
+    FSheets.resize(kControlKindCount);
+    for (std::size_t i = 0; i < kCreationOrder.size(); ++i) {
         if (i == kSheetsBeforeRackProperties) {
-            FRackProperties = new TFrmRProp(FWindows.get(), *FPalette);
+            FRackProperties = new TFrmRProp(FWindows.get(), host, FRack->ControlList());
             FRackProperties->Show();
         }
-        const TControlKind& kind = *FindControlKind(kSheetOrder[i]);
+        const TControlKind& kind = *FindControlKind(kCreationOrder[i]);
         // Window names drop the class's T: TFrmAMeter is FrmAMeter.
-        FSheets.push_back(
-            new TPropertySheetWindow(FWindows.get(), kind.SheetClass.mid(1), kind.SheetCaption));
+        FSheets[static_cast<std::size_t>(kind.Kind)] = new TPropertySheet(
+            FWindows.get(), host, kind.SheetClass.mid(1), kind.SheetCaption, SheetDefinition(kind));
     }
-    TRackControlList& list = FRack->ControlList();
-    list.OnChange = [this, &list](TObject*) {
-        FRackProperties->ShowControlList(list.Names(), list.ItemIndex());
-    };
+    for (int kind : kSheetTableOrder)
+        FSheetTable.push_back(FSheets[static_cast<std::size_t>(kind)]);
+    FCommands = std::make_unique<TRackCommands>(*this);
 }
 
 TShell::~TShell() = default;
 
-TPropertySheetWindow* TShell::Sheet(QStringView sheetClass) const {
-    const QString name = sheetClass.mid(1).toString();
-    for (TPropertySheetWindow* sheet : FSheets)
-        if (sheet->Name() == name) return sheet;
-    return nullptr;
+TPropertySheet* TShell::SheetForClass(QStringView className) const {
+    const TControlKind* kind = FindControlKindByClass(className);
+    return kind ? FSheets[static_cast<std::size_t>(kind->Kind)] : nullptr;
 }
 
 }  // namespace mox

@@ -91,6 +91,10 @@ TApplication::TApplication() = default;
 
 TApplication::~TApplication() = default;
 
+QString TApplication::ExeDir() const {
+    return QCoreApplication::applicationDirPath();
+}
+
 void TApplication::SetTitle(const QString& value) {
     FTitle = value;
     // The name, not the display name: Qt appends a display name to every window title.

@@ -40,6 +40,8 @@ public:
     ~TApplication();
 
     QString Title() const { return FTitle; }
+    // The folder the program was started from.
+    QString ExeDir() const;
     void SetTitle(const QString& value);
     TCustomForm* MainForm() const { return FMainForm; }
     // The first form registered becomes the main form; closing it ends the program.

@@ -7,7 +7,7 @@
 
 #include "app/catalogueclasses.h"
 #include "app/controlnaming.h"
-#include "app/rackcontrollist.h"
+#include "propsheets/rackcontrollist.h"
 #include "toolkit/component.h"
 
 namespace mox {

@@ -1,72 +1,15 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
-#include "app/shell.h"
-
-#include <gtest/gtest.h>
-
-#include "app/catalogueclasses.h"
-#include "app/palette.h"
-#include "app/rack.h"
-#include "designer/formdesigner.h"
-#include "propsheets/rackpropsdialog.h"
-#include "propsheets/sheetwindow.h"
+#include "app/shelltesting.h"
 #include "toolkit/combobox.h"
 #include "toolkit/edit.h"
 #include "toolkit/label.h"
 #include "toolkit/memo.h"
-#include "toolkit/testwindows.h"
 
 namespace mox {
 namespace {
 
-using test::Press;
-using test::Release;
-
-struct ShellTest : ::testing::Test {
-    TShell Shell{CatalogueClasses()};
-    TfrmPalette& Palette = Shell.Palette();
-    TfrmRack& Rack = Shell.Rack();
-    TFormDesigner& Designer = *Rack.Designer();
-
-    ShellTest() {
-        Palette.Show();
-        QWidget* w = Rack.Handle();
-        QApplication::setActiveWindow(w);
-        static_cast<void>(QTest::qWaitForWindowExposed(w));
-        Pump();
-    }
-    ~ShellTest() override {
-        TApplication::Instance().FreeCursor();
-        TApplication::Instance().ReleaseCapture();
-    }
-
-    static void Pump() { TApplication::Instance().ProcessMessages(); }
-
-    void Choose(const char* caption) {
-        for (int kind = 0; kind < 22; ++kind)
-            if (TToolButton* b = Palette.ControlButton(kind);
-                b && b->Caption() == QLatin1String(caption)) {
-                b->Click();
-                return;
-            }
-        FAIL() << "no button " << caption;
-    }
-    void ClickOn(TWinControl* control, TPoint p) {
-        Press(control, p);
-        Pump();
-        Release(control, p);
-        Pump();
-    }
-    TControl* Placed(const char* name) const {
-        return dynamic_cast<TControl*>(Rack.FindComponent(QString::fromLatin1(name)));
-    }
-    int CheckedButtons() const {
-        int n = 0;
-        for (int kind = 0; kind < 22; ++kind)
-            if (Palette.ControlButton(kind)->Down()) ++n;
-        return n;
-    }
-};
+using ShellTest = test::ShellFixture;
 
 TEST_F(ShellTest, StartsWithItsWindowsDescribedAndOnlyTheDialogShownBesideTheMainPair) {
     EXPECT_EQ(TApplication::Instance().MainForm(), &Palette);
@@ -83,14 +26,14 @@ TEST_F(ShellTest, StartsWithItsWindowsDescribedAndOnlyTheDialogShownBesideTheMai
     EXPECT_TRUE(Designer.Active());
     EXPECT_EQ(Designer.PopupMenu(), Palette.MainMenu());
     EXPECT_TRUE(Shell.RackProperties().Visible());
-    ASSERT_EQ(Shell.Sheets().size(), 22u);
-    for (TPropertySheetWindow* sheet : Shell.Sheets()) {
+    ASSERT_EQ(Shell.SheetTable().size(), 22u);
+    for (TPropertySheet* sheet : Shell.SheetTable()) {
         EXPECT_FALSE(sheet->Visible()) << qPrintable(sheet->Name());
         EXPECT_EQ(sheet->ClientWidth(), 215);
         EXPECT_EQ(sheet->ClientHeight(), 348);
     }
-    EXPECT_EQ(Shell.Sheet(u"TFrmAMeter")->Caption(), "AMeter");
-    EXPECT_EQ(Shell.Sheet(u"TfrmDropDown")->Caption(), "DropDown");
+    EXPECT_EQ(Shell.SheetForClass(u"TVrMeter")->Caption(), "AMeter");
+    EXPECT_EQ(Shell.SheetForClass(u"TComboBox")->Caption(), "DropDown");
 }
 
 TEST_F(ShellTest, PaletteHoldsItsCommandsMenuAndDialogs) {

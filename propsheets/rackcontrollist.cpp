@@ -1,4 +1,4 @@
-#include "app/rackcontrollist.h"
+#include "propsheets/rackcontrollist.h"
 
 #include <algorithm>
 

@@ -1,0 +1,105 @@
+#pragma once
+// A property sheet: a small fixed window with a key/value grid and "Apply", filled from one
+// control of the rack and writing back to it. Each kind's sheet is only a list of rows
+// (TSheetDefinition); the window, filling, the dialogs and Apply are shared.
+//
+// A sheet knows its control by its index among the rack window's direct children, as the
+// Properties command passes it.
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "toolkit/button.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/panel.h"
+#include "toolkit/valuelisteditor.h"
+
+namespace mox {
+
+class TCustomFormDesigner;
+class TPropertySheet;
+
+enum class TSheetRowKind {
+    Text,    // typed, set on Apply
+    Dialog,  // "Click to change"; its dialog sets the property at once on OK
+    Pick,    // one of fixed entries, set on Apply
+};
+
+struct TSheetRow {
+    QString Key;
+    TSheetRowKind Kind = TSheetRowKind::Text;
+    // Pick rows: the entries, in the order offered.
+    QStringList Entries;
+    // Text rows: the value shown. Pick rows: the entry matching the control's value, or empty
+    // when none does.
+    std::function<QString(const TControl&)> Read;
+    // Text rows: converts and sets (throws on text that does not convert). Pick rows: sets the
+    // value of a listed entry.
+    std::function<void(TControl&, const QString&)> Write;
+    // Dialog rows: runs the dialog and, on OK, sets the property.
+    std::function<void(TControl&, TPropertySheet&)> Edit;
+    // Dialog rows: select the control again afterwards, OK or not, so its handles follow a new
+    // size.
+    bool ReselectAfterEdit = false;
+};
+
+struct TSheetDefinition {
+    // Shown under the "Name" row, in this order.
+    std::vector<TSheetRow> Rows;
+    // Text and pick rows set by Apply after the name, by key; empty: every one, in row order.
+    QStringList ApplyOrder;
+    bool ReselectAfterApply = false;
+    // Runs when the sheet is filled, before its rows (the label sheet preloads its font dialog).
+    std::function<void(TControl&, TPropertySheet&)> OnFill;
+    // Shown for a dialog row ("Click to set" in one sheet).
+    QString DialogText = QStringLiteral("Click to change");
+};
+
+// What a sheet works with: the window it opens under, the rack whose child it edits, and the
+// rack's designer (to select a control again).
+struct TSheetHost {
+    TCustomForm& Palette;
+    TCustomForm& Rack;
+    TCustomFormDesigner& Designer;
+};
+
+class TPropertySheet : public TForm {
+    MOX_CLASS
+public:
+    // `name` is the window's component name, `caption` its title.
+    TPropertySheet(TComponent* owner, const TSheetHost& host, const QString& name,
+                   const QString& caption, TSheetDefinition definition);
+
+    // Places the sheet under the palette, remembers the child, and shows its current values.
+    void Fill(int childIndex);
+    // Sets the name and the text and pick rows, stopping at the first that fails.
+    void Apply();
+    // The ellipsis button of the current row.
+    void EditCurrentRow();
+
+    // The rack child being edited; none when the index no longer names a child.
+    TControl* EditedControl() const;
+    int ChildIndex() const { return FChildIndex; }
+
+    TValueListEditor* Grid() const { return FGrid; }
+    TButton* ApplyButton() const { return FApply; }
+    TColorDialog* ColorDialog() const { return FColorDialog; }
+    TFontDialog* FontDialog() const { return FFontDialog; }
+    TOpenDialog* OpenDialog() const { return FOpenDialog; }
+
+private:
+    void Reselect(TControl& control);
+
+    TSheetHost FHost;
+    TSheetDefinition FDefinition;
+    int FChildIndex = -1;
+    TValueListEditor* FGrid = nullptr;
+    TButton* FApply = nullptr;
+    TColorDialog* FColorDialog = nullptr;
+    TFontDialog* FFontDialog = nullptr;
+    TOpenDialog* FOpenDialog = nullptr;
+};
+
+}  // namespace mox

@@ -1,0 +1,52 @@
+#pragma once
+// Building blocks for sheet rows, so that a kind's sheet is a short list of declarations.
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "propsheets/propertysheet.h"
+#include "toolkit/colors.h"
+#include "toolkit/font.h"
+
+namespace mox {
+
+// A pick row over any value type: each entry stands for one value; the row shows the entry of
+// the control's current value.
+template <class C, class V>
+TSheetRow PickRow(QString key, std::vector<std::pair<QString, V>> entries, V (C::*get)() const,
+                  void (C::*set)(V)) {
+    TSheetRow row;
+    row.Key = std::move(key);
+    row.Kind = TSheetRowKind::Pick;
+    for (const auto& entry : entries)
+        row.Entries << entry.first;
+    row.Read = [entries, get](const TControl& control) {
+        const V current = (static_cast<const C&>(control).*get)();
+        for (const auto& [text, value] : entries)
+            if (value == current) return text;
+        return QString();
+    };
+    row.Write = [entries, set](TControl& control, const QString& text) {
+        for (const auto& [entryText, value] : entries)
+            if (entryText == text) (static_cast<C&>(control).*set)(value);
+    };
+    return row;
+}
+
+template <class C>
+TSheetRow YesNoRow(QString key, bool (C::*get)() const, void (C::*set)(bool)) {
+    return PickRow<C, bool>(
+        std::move(key), {{QStringLiteral("Yes"), true}, {QStringLiteral("No"), false}}, get, set);
+}
+
+// A typed row over a string property.
+TSheetRow TextRow(QString key, std::function<QString(const TControl&)> read,
+                  std::function<void(TControl&, const QString&)> write);
+// A colour dialog row that opens at the current colour and sets it on OK.
+TSheetRow ColorRow(QString key, std::function<TColor(const TControl&)> read,
+                   std::function<void(TControl&, TColor)> write);
+// A font dialog row that opens with the current font and sets it on OK.
+TSheetRow FontRow(QString key, std::function<TFont*(const TControl&)> font);
+
+}  // namespace mox
