@@ -305,7 +305,9 @@ void TComboBox::SetDroppedDown(bool value) {
 
 void TComboBox::Loaded() {
     TWinControl::Loaded();
-    const int wanted = FItemIndex;
+    int wanted = FItemIndex;
+    if (wanted < 0 && !FLoadedText.isEmpty()) wanted = FItems->IndexOf(FLoadedText);
+    FLoadedText.clear();
     FItemIndex = -1;
     SetItemIndex(wanted);
 }
@@ -316,6 +318,12 @@ QString TComboBox::GetText() const {
 
 void TComboBox::SetTextValue(const QString& value) {
     if (!Editable()) {
+        // A rack file stores a list's text after its index but before its items: looking the
+        // text up now would find nothing and drop the index read just before.
+        if (Loading()) {
+            FLoadedText = value;
+            return;
+        }
         // A list can only show one of its items.
         SetItemIndex(FItems->IndexOf(value));
         return;

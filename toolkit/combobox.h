@@ -129,6 +129,7 @@ private:
     QPointer<QLineEdit> FEditor;        // the widget's editor, once given the typing rules
     QPointer<TTypingValidator> FRules;  // the rules it was given
     QString FSelectedBeforeChange;      // the selected item's text while the items change
+    QString FLoadedText;                // a list's stored text, chosen once its items are read
     bool FSyncing = false;              // the widget is being brought up to the control's state
 };
 

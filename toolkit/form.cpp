@@ -368,6 +368,19 @@ bool TCustomForm::IsFormSizeStored() const {
     return FAutoScroll || FHorzScrollBar->Range() != 0 || FVertScrollBar->Range() != 0;
 }
 
+void TCustomForm::SetAutoScroll(bool v) {
+    FAutoScroll = v;
+    if (Loading()) FAutoScrollRead = true;
+}
+
+// A stream leaves AutoScroll out when it is what the border style implies, so a form loaded
+// without it takes that value.
+void TCustomForm::Loaded() {
+    TWinControl::Loaded();
+    if (!FAutoScrollRead) FAutoScroll = IsSizeable(FBorderStyle);
+    FAutoScrollRead = false;
+}
+
 bool TCustomForm::IsAutoScrollStored() const {
     const bool sizeable = IsSizeable(FBorderStyle);
     return FAutoScroll != sizeable;

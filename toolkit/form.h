@@ -74,7 +74,8 @@ public:
     int AlphaBlendValue() const { return FAlphaBlendValue; }
     void SetAlphaBlendValue(int v);
     bool AutoScroll() const { return FAutoScroll; }
-    void SetAutoScroll(bool v) { FAutoScroll = v; }
+    void SetAutoScroll(bool v);
+    void Loaded() override;
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool v) { FAutoSize = v; }
     int BorderWidth() const { return FBorderWidth; }
@@ -164,6 +165,7 @@ private:
     bool FAlphaBlend = false;
     int FAlphaBlendValue = 255;
     bool FAutoScroll = true;
+    bool FAutoScrollRead = false;  // while loading: the stream held AutoScroll
     bool FAutoSize = false;
     int FBorderWidth = 0;
     bool FTransparentColor = false;

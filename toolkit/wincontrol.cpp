@@ -458,6 +458,9 @@ void TWinControl::WidgetResized(int width, int height) {
 }
 
 void TWinControl::WidgetMoved(int left, int top) {
+    // Only a window on screen is moved by the user. A hidden one reports where Qt guesses its
+    // frame to be, which need not be where the program put it.
+    if (!WindowHandle() || !WindowHandle()->isVisible()) return;
     if (left == Left() && top == Top()) return;
     StoreBounds(left, top, Width(), Height());
     Perform(WM_WINDOWPOSCHANGED);

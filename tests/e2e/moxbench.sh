@@ -12,9 +12,10 @@ e2e_session() {
 }
 
 atspi() { /usr/bin/python3 "$e2e_lib_dir/atspi.py" Moxbench "$@"; }
-# Retries a query until the program answers it (windows map and register asynchronously).
+# Retries a query until the program answers it (windows map and register asynchronously; a
+# sanitizer build on a busy machine takes its time).
 until_ok() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     "$@" && return 0
     kill -0 "$app" 2>/dev/null || e2e_fail "Moxbench ended unexpectedly"
     sleep 0.1

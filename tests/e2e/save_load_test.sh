@@ -38,7 +38,7 @@ close_window "Moxbench - bench one.res" || e2e_fail "the palette could not be as
 until_ok atspi find Yes "push button" >/dev/null || e2e_fail "closing did not ask first"
 import -window root "$shots/save_load_close_question.png"
 click_widget Yes "push button"
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && e2e_fail "Moxbench did not end after Yes"
 wait "$app" || e2e_fail "Moxbench ended with status $?"
 

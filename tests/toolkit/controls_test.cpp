@@ -256,3 +256,37 @@ TEST_F(ControlsTest, HintWindowShowsTextOnTheInfoColours) {
     hint.ReleaseHandle();
     EXPECT_FALSE(hint.WindowHandle()->isVisible());
 }
+
+TEST(FormGeometry, PositionSetBeforeTheWindowExistsIsKeptWhenItIsMadeAndShown) {
+    // A rack file sets the form's place and border before its first control makes the window.
+    TForm form(nullptr);
+    form.SetBounds(271, 175, 442, 266);
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    auto* child = new TWindowBlock(&form, clRed);
+    child->SetParent(&form);
+    QApplication::processEvents();
+    EXPECT_EQ(form.Left(), 271);
+    EXPECT_EQ(form.Top(), 175);
+    form.Show();
+    QApplication::processEvents();
+    EXPECT_EQ(form.BoundsRect(), Bounds(271, 175, 442, 266));
+}
+
+TEST(FormGeometry, LoadedFormTakesAutoScrollFromItsBorderUnlessTheStreamSetsIt) {
+    TForm form(nullptr);
+    form.BeginLoading();
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    form.Loaded();
+    EXPECT_FALSE(form.AutoScroll());
+
+    form.BeginLoading();
+    form.SetAutoScroll(true);
+    form.SetBorderStyle(TFormBorderStyle::bsDialog);
+    form.Loaded();
+    EXPECT_TRUE(form.AutoScroll());
+
+    form.SetBorderStyle(TFormBorderStyle::bsSizeable);  // outside loading nothing follows
+    form.SetAutoScroll(false);
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    EXPECT_FALSE(form.AutoScroll());
+}

@@ -224,17 +224,28 @@ TEST_F(StdControlsTest, ComboSelectionFollowsItsItemWhenItemsChange) {
 }
 
 TEST_F(StdControlsTest, ComboItemIndexReadBeforeItsItemsIsKeptUntilLoaded) {
-    // A rack file holds ItemIndex before Items.Strings.
+    // A rack file holds ItemIndex, then Text, before Items.Strings.
     auto* combo = new TComboBox(&Owner);
     combo->BeginLoading();
     combo->SetParent(Form);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
     combo->SetItemIndex(2);
+    combo->SetText(QStringLiteral("blue"));
     combo->Items()->SetCommaText(QStringLiteral("red,green,blue"));
     combo->Loaded();
     EXPECT_EQ(combo->ItemIndex(), 2);
     EXPECT_EQ(combo->Text(), QStringLiteral("blue"));
     EXPECT_EQ(WidgetOf(combo)->currentIndex(), 2);
+
+    // A list's text alone chooses its item once the items are there.
+    auto* byText = new TComboBox(&Owner);
+    byText->BeginLoading();
+    byText->SetParent(Form);
+    byText->SetStyle(TComboBoxStyle::csDropDownList);
+    byText->SetText(QStringLiteral("green"));
+    byText->Items()->SetCommaText(QStringLiteral("red,green,blue"));
+    byText->Loaded();
+    EXPECT_EQ(byText->ItemIndex(), 1);
 }
 
 TEST_F(StdControlsTest, ComboKeepsItsStateWhenItsWidgetIsMadeAgain) {

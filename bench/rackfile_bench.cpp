@@ -1,0 +1,138 @@
+// Saving and loading a large rack through the full paths a user waits on: the stream, its text
+// round trip and the header to a file; and the file back into a shown form through the class
+// registry, widgets included.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "rackfile/rackio.h"
+#include "toolkit/application.h"
+#include "toolkit/combobox.h"
+#include "toolkit/edit.h"
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/memo.h"
+
+using namespace mox;
+using namespace mox::rack;
+
+namespace {
+
+constexpr int kControls = 1000;
+constexpr int kColumns = 40;
+
+TClassRegistry StandardKinds() {
+    TClassRegistry r;
+    r.RegisterClass(TLabel::StaticClass());
+    r.RegisterClass(TEdit::StaticClass());
+    r.RegisterClass(TMemo::StaticClass());
+    r.RegisterClass(TImage::StaticClass());
+    r.RegisterClass(TComboBox::StaticClass());
+    return r;
+}
+
+// The five kinds in turn, each with the settings and content a user typically leaves on it.
+TControl* MakeControl(TForm& rack, int i) {
+    TControl* c = nullptr;
+    switch (i % 5) {
+        case 0: {
+            auto* label = new TLabel(&rack);
+            label->SetTransparent(true);
+            c = label;
+            break;
+        }
+        case 1: {
+            auto* edit = new TEdit(&rack);
+            edit->SetParentCtl3D(false);
+            edit->SetCtl3D(false);
+            c = edit;
+            break;
+        }
+        case 2: {
+            auto* memo = new TMemo(&rack);
+            memo->SetCtl3D(false);
+            memo->Lines()->SetText(QStringLiteral("Channel A\r\n\r\n20 \u00b0C"));
+            c = memo;
+            break;
+        }
+        case 3: {
+            auto* image = new TImage(&rack);
+            image->SetStretch(true);
+            c = image;
+            break;
+        }
+        default: {
+            auto* combo = new TComboBox(&rack);
+            combo->SetStyle(TComboBoxStyle::csDropDownList);
+            combo->Items()->SetCommaText(QStringLiteral("low,mid,high"));
+            combo->SetItemIndex(1);
+            c = combo;
+            break;
+        }
+    }
+    c->SetName(QStringLiteral("%1%2").arg(c->ClassName().mid(1).toLower()).arg(i));
+    c->SetBounds((i % kColumns) * 48, (i / kColumns) * 24, 40, 20);
+    c->SetParent(&rack);
+    return c;
+}
+
+struct BigRack {
+    TForm Form{nullptr};
+    BigRack() {
+        Form.SetName(QStringLiteral("frmRack"));
+        Form.SetCaption(QStringLiteral("My Rack"));
+        Form.SetAutoScroll(false);
+        Form.SetBorderStyle(TFormBorderStyle::bsSingle);
+        Form.SetBounds(0, 0, kColumns * 48, (kControls / kColumns) * 24);
+        for (int i = 0; i < kControls; ++i)
+            MakeControl(Form, i);
+        Form.Show();
+        TApplication::Instance().ProcessMessages();
+    }
+};
+
+void BM_SaveRack(benchmark::State& state) {
+    BigRack rack;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rack.res"));
+    for (auto _ : state)
+        SaveRackFile(rack.Form, path, kRackFileFormat);
+    state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(BM_SaveRack)->Unit(benchmark::kMillisecond);
+
+void BM_LoadRack(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rack.res"));
+    {
+        BigRack rack;
+        SaveRackFile(rack.Form, path, kRackFileFormat);
+    }
+    const TClassRegistry registry = StandardKinds();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = std::make_unique<TForm>(nullptr);
+        form->Show();
+        state.ResumeTiming();
+        const TReadResult result = LoadRackFile(path, *form, registry);
+        if (result.ObjectCount != kControls + 1) state.SkipWithError("not every control loaded");
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadRack)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
