@@ -307,6 +307,10 @@ void TWinControl::SetFocus() {
     Handle()->setFocus(Qt::OtherFocusReason);
 }
 
+void TWinControl::ShowCursorShape(TCursor cursor) {
+    if (HandleAllocated()) WindowHandle()->setCursor(TScreen::Instance().CursorShape(cursor));
+}
+
 bool TWinControl::Focused() const {
     return HandleAllocated() && FWidget->hasFocus();
 }
@@ -423,6 +427,29 @@ void TWinControl::DoExit() {
 void TWinControl::PaintHandler(QPainter& painter, const TRect& dirty) {
     PaintWindow(painter, dirty);
     PaintControls(painter, dirty);
+}
+
+void TWinControl::PaintBehind(const TControl& child, QImage& image, const TRect& rect) {
+    const auto below = std::find(FControls.begin(), FControls.end(), &child);
+    const TRect dirty =
+        Bounds(rect.Left + child.Left(), rect.Top + child.Top(), rect.Width(), rect.Height());
+    if (below == FControls.end() || dirty.IsEmpty()) return;
+    QPainter painter(&image);
+    painter.translate(-child.Left(), -child.Top());
+    painter.setClipRect(dirty.ToQRect());
+    PaintWindow(painter, dirty);
+    // The children in front of `child` are not behind it, so the list stops at it.
+    const std::vector<TControl*> under(FControls.begin(), below);
+    for (TControl* c : under) {
+        if (!c->Visible() || c->Width() <= 0 || c->Height() <= 0) continue;
+        const QRect bounds = c->BoundsRect().ToQRect() & dirty.ToQRect();
+        if (bounds.isEmpty()) continue;
+        painter.save();
+        painter.setClipRect(bounds);
+        painter.translate(c->Left(), c->Top());
+        c->PaintInParent(painter);
+        painter.restore();
+    }
 }
 
 void TWinControl::PaintWindow(QPainter& painter, const TRect& dirty) {

@@ -10,6 +10,7 @@
 
 #include "toolkit/control.h"
 
+class QImage;
 class QPainter;
 
 namespace mox {
@@ -51,6 +52,9 @@ public:
     void SetTabStop(bool value);
     int TabOrder() const;
     void SetTabOrder(int value);
+    // Shows `cursor` over the window for now without changing Cursor, for a control whose
+    // pointer shape depends on the part under it.
+    void ShowCursorShape(TCursor cursor);
     virtual bool CanFocus() const;
     virtual void SetFocus();
     bool Focused() const;
@@ -82,6 +86,10 @@ public:
 
     // The Qt side calls these; everything else goes through messages.
     void PaintHandler(QPainter& painter, const TRect& dirty);
+    // Paints into `image` what this window shows under its non-windowed child `child` within
+    // `rect` (child coordinates, kept at the same place in the image): the window's surface and
+    // the children below `child`. A see-through control takes its background from here.
+    void PaintBehind(const TControl& child, QImage& image, const TRect& rect);
     void WidgetResized(int width, int height);
     void WidgetMoved(int left, int top);
     void WidgetDestroyed();

@@ -1,0 +1,13 @@
+#include "instruments/base/vrresources.h"
+
+#include "resources/builtinresources.h"
+#include "toolkit/bitmap.h"
+
+namespace mox {
+
+void LoadBuiltinBitmap(TBitmap& bitmap, const QString& name) {
+    InitBuiltinResources();
+    bitmap.LoadFromResourceName(name);
+}
+
+}  // namespace mox
