@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "instruments/input/vrslider.h"
+#include "instruments/output/vrmeter.h"
 #include "toolkit/combobox.h"
 #include "toolkit/edit.h"
 #include "toolkit/image.h"
@@ -22,9 +24,10 @@ constexpr std::array<const char16_t*, 22> kRegistrationOrder{
 
 // The catalogue classes written so far; an instrument joins this list when it exists.
 const TClassInfo* ImplementedClass(QStringView name) {
-    static const std::array<const TClassInfo*, 5> implemented{
-        &TLabel::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
-        &TImage::StaticClass(), &TComboBox::StaticClass()};
+    static const std::array<const TClassInfo*, 7> implemented{
+        &TLabel::StaticClass(),   &TEdit::StaticClass(),     &TMemo::StaticClass(),
+        &TImage::StaticClass(),   &TComboBox::StaticClass(), &TVrMeter::StaticClass(),
+        &TVrSlider::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

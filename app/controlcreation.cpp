@@ -1,6 +1,7 @@
 #include "app/controlcreation.h"
 
 #include "app/catalogue.h"
+#include "instruments/input/vrslider.h"
 #include "toolkit/classregistry.h"
 #include "toolkit/combobox.h"
 #include "toolkit/edit.h"
@@ -31,6 +32,8 @@ void ApplyCreationSettings(TControl& control) {
     } else if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
         combo->SetText(QString());
         combo->SetStyle(TComboBoxStyle::csDropDownList);
+    } else if (auto* slider = dynamic_cast<TVrSlider*>(&control)) {
+        slider->SetTabStop(true);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "app/rack.h"
 #include "app/shell.h"
 #include "designer/formdesigner.h"
+#include "instruments/input/vrslider.h"
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
 #include "rackfile/rackio.h"
@@ -166,20 +167,23 @@ void TRackCommands::LoadRack() {
     TOpenDialog* dialog = FShell.Palette().OpenDialog();
     dialog->SetInitialDir(TApplication::Instance().ExeDir());
     if (!dialog->Execute()) return;
-    const QString path = dialog->FileName();
     try {
-        TfrmRack& rack = FShell.Rack();
-        rack::LoadRackFile(path, rack, FShell.Registry());
-        AfterLoad();
-        rack.SetBorderStyle(TFormBorderStyle::bsSizeable);
-        rack.SetBorderIcons(TBorderIcons{});
-        ShowFileName(path);
-        FShell.Palette().SetRackFileName(path);
+        ReadRack(dialog->FileName());
     } catch (const std::exception&) {
         MessageBox(QStringLiteral("Error loading rack !"), QString(), MB_OK);
     }
     CloseAllSheets();
     FShell.RackProperties().Show();
+}
+
+void TRackCommands::ReadRack(const QString& path) {
+    TfrmRack& rack = FShell.Rack();
+    rack::LoadRackFile(path, rack, FShell.Registry());
+    AfterLoad();
+    rack.SetBorderStyle(TFormBorderStyle::bsSizeable);
+    rack.SetBorderIcons(TBorderIcons{});
+    ShowFileName(path);
+    FShell.Palette().SetRackFileName(path);
 }
 
 void TRackCommands::AfterLoad() {
@@ -192,6 +196,10 @@ void TRackCommands::AfterLoad() {
         list.Add(child->Name());
         if (TakesTabStop(child->ClassName()))
             if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->SetTabStop(true);
+        if (auto* slider = dynamic_cast<TVrSlider*>(child)) {
+            slider->SetKeyIncrement(1);
+            slider->RedrawControl();
+        }
         ReloadImageFromHint(*child);
     }
     if (list.Count() == 0) return;

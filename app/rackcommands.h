@@ -24,6 +24,10 @@ public:
     void LoadRack();
     void SaveRack();
     void SaveRackAs();
+    // Reads a rack file into the rack with the fix-ups a load makes (tab stops, images from
+    // their hint, the control list, the first control selected, the caption); raises the
+    // reader's error for a file that cannot be read.
+    void ReadRack(const QString& path);
     // Whether the palette may close: asks first when the rack holds controls.
     bool CanClose();
 

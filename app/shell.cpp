@@ -7,6 +7,7 @@
 #include "app/rack.h"
 #include "app/rackcommands.h"
 #include "designer/formdesigner.h"
+#include "propsheets/instrumentsheets.h"
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
 #include "propsheets/standardsheets.h"
@@ -25,7 +26,9 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 5> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 7> kSheetRows{{
+    {u"TVrMeter", AnalogMeterSheet},
+    {u"TVrSlider", SliderSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},
     {u"TMemo", MemoSheet},

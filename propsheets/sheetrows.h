@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "propsheets/propertysheet.h"
+#include "propsheets/sheetvalues.h"
 #include "toolkit/colors.h"
 #include "toolkit/font.h"
 
@@ -43,10 +44,24 @@ TSheetRow YesNoRow(QString key, bool (C::*get)() const, void (C::*set)(bool)) {
 // A typed row over a string property.
 TSheetRow TextRow(QString key, std::function<QString(const TControl&)> read,
                   std::function<void(TControl&, const QString&)> write);
+// A typed row over an integer property; text that is not a whole number fails on Apply.
+template <class C>
+TSheetRow IntegerRow(QString key, int (C::*get)() const, void (C::*set)(int));
+
 // A colour dialog row that opens at the current colour and sets it on OK.
 TSheetRow ColorRow(QString key, std::function<TColor(const TControl&)> read,
                    std::function<void(TControl&, TColor)> write);
 // A font dialog row that opens with the current font and sets it on OK.
 TSheetRow FontRow(QString key, std::function<TFont*(const TControl&)> font);
+
+template <class C>
+TSheetRow IntegerRow(QString key, int (C::*get)() const, void (C::*set)(int)) {
+    return TextRow(
+        std::move(key),
+        [get](const TControl& c) { return QString::number((static_cast<const C&>(c).*get)()); },
+        [set](TControl& c, const QString& text) {
+            (static_cast<C&>(c).*set)(StrToIntStrict(text));
+        });
+}
 
 }  // namespace mox

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -10,6 +11,7 @@
 #include "toolkit/canvas.h"
 #include "toolkit/classbuilder.h"
 #include "toolkit/exceptions.h"
+#include "toolkit/filer.h"
 #include "toolkit/paintsource.h"
 
 namespace mox {
@@ -153,6 +155,34 @@ void TBitmap::Assign(const TPersistent* source) {
     FTransparentMode = bitmap->FTransparentMode;
     FTransparentColor = bitmap->FTransparentColor;
     Changed();
+}
+
+QByteArray TBitmap::StreamData() const {
+    const QByteArray bmp = Empty() ? QByteArray() : SaveToBmpData();
+    char length[4];
+    qToLittleEndian<quint32>(static_cast<quint32>(bmp.size()), length);
+    return QByteArray(length, 4) + bmp;
+}
+
+void TBitmap::ReadStreamData(QByteArrayView data) {
+    if (data.size() < 4) throw EReadError(QStringLiteral("Bitmap data is damaged: no length"));
+    const qsizetype length = qFromLittleEndian<quint32>(data.data());
+    if (length != data.size() - 4)
+        throw EReadError(QStringLiteral("Bitmap data is damaged: %1 bytes stated, %2 there")
+                             .arg(length)
+                             .arg(data.size() - 4));
+    if (length == 0) {
+        SetSize(0, 0);
+        return;
+    }
+    LoadFromBmpData(data.sliced(4));
+}
+
+void TBitmap::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        QStringLiteral("Data"), [this](const QByteArray& data) { ReadStreamData(data); },
+        [this](QByteArray& data) { data = StreamData(); }, !Empty());
 }
 
 qsizetype TBitmap::LoadFromBmpData(QByteArrayView data) {

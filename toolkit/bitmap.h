@@ -67,6 +67,13 @@ public:
     // Reads one BMP file from the start of `data` and returns how many bytes it occupied.
     qsizetype LoadFromBmpData(QByteArrayView data);
     QByteArray SaveToBmpData() const;
+    // A bitmap in a component stream (its "Data" property, and inside a picture's data): a
+    // 4-byte little-endian length, then that many bytes of BMP file; no file for an empty
+    // bitmap. Reading checks the length against the bytes there are (EReadError).
+    QByteArray StreamData() const;
+    void ReadStreamData(QByteArrayView data);
+    void DefineProperties(TFiler& filer) override;
+
     // Loads ":/bitmaps/NAME.bmp" from the program's resources.
     void LoadFromResourceName(const QString& name);
 

@@ -1,7 +1,5 @@
 #include "toolkit/picture.h"
 
-#include <QtEndian>
-
 #include "toolkit/classbuilder.h"
 #include "toolkit/exceptions.h"
 
@@ -10,7 +8,6 @@ namespace mox {
 namespace {
 
 const QString kBitmapClass = QStringLiteral("TBitmap");
-constexpr qsizetype kLengthBytes = 4;
 
 EReadError Damaged(const QString& what) {
     return EReadError(QStringLiteral("Picture data is damaged: %1").arg(what));
@@ -86,29 +83,17 @@ void TPicture::ReadData(const QByteArray& data) {
     const QString className = QString::fromLatin1(data.mid(1, nameLength));
     if (className.compare(kBitmapClass, Qt::CaseInsensitive) != 0)
         throw EInvalidGraphic(QStringLiteral("Unknown picture class \"%1\"").arg(className));
-    const qsizetype start = 1 + nameLength + kLengthBytes;
-    if (data.size() < start) throw Damaged(QStringLiteral("the bitmap length is cut short"));
-    const qsizetype length = qFromLittleEndian<quint32>(data.constData() + start - kLengthBytes);
-    if (length != data.size() - start)
-        throw Damaged(QStringLiteral("the bitmap should have %1 bytes but has %2")
-                          .arg(length)
-                          .arg(data.size() - start));
     auto bitmap = std::make_unique<TBitmap>();
-    // An empty bitmap is stored with no file at all.
-    if (length > 0) bitmap->LoadFromBmpData(QByteArrayView(data).sliced(start, length));
+    bitmap->ReadStreamData(QByteArrayView(data).sliced(1 + nameLength));
     Adopt(std::move(bitmap));
 }
 
 void TPicture::WriteData(QByteArray& data) const {
     if (!FGraphic || FGraphic->Empty()) return;  // nothing to store
     const QByteArray name = kBitmapClass.toLatin1();
-    const QByteArray bmp = FGraphic->SaveToBmpData();
     data.append(static_cast<char>(name.size()));
     data.append(name);
-    char length[kLengthBytes];
-    qToLittleEndian<quint32>(static_cast<quint32>(bmp.size()), length);
-    data.append(length, kLengthBytes);
-    data.append(bmp);
+    data.append(FGraphic->StreamData());
 }
 
 }  // namespace mox

@@ -1,11 +1,17 @@
 // moxrack: converts rack files between the binary component stream and its text form, and
-// checks that a rack file loads, without ever opening a window. Each verb is one entry of kVerbs.
+// checks that a rack file loads or renders it to a picture, without ever opening a window. Each
+// verb is one entry of kVerbs.
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <cstdio>
 
 #include "app/catalogueclasses.h"
+#include "app/rack.h"
+#include "app/rackcommands.h"
+#include "app/shell.h"
+#include "designer/formdesigner.h"
 #include "rackfile/binaryreader.h"
 #include "rackfile/binarywriter.h"
 #include "rackfile/rackio.h"
@@ -74,6 +80,26 @@ int Check(const QStringList& args) {
     return 0;
 }
 
+// Loads the file into the program's own rack, with the fix-ups of a load, and writes a PNG of
+// the rack's client area as it shows on screen, without the designer's grid and handles.
+int Render(const QStringList& args) {
+    TShell shell(CatalogueClasses());
+    shell.Commands().ReadRack(args[0]);
+    TfrmRack& rack = shell.Rack();
+    rack.Show();
+    rack.Designer()->SetActive(false);
+    TApplication::Instance().ProcessMessages();
+    const QImage picture = rack.Handle()->grab().toImage();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (picture.isNull() || !picture.save(&buffer, "PNG"))
+        throw EFilerError(QStringLiteral("Cannot render the rack"));
+    WriteFile(args[1], png);
+    std::printf("rendered %dx%d\n", picture.width(), picture.height());
+    return 0;
+}
+
 struct TVerb {
     const char* Name;
     const char* Arguments;
@@ -89,6 +115,8 @@ constexpr TVerb kVerbs[] = {
     {"tobinary", "FILE.txt OUT.res", "write a rack file from the text form", 2, 2, ToBinary},
     {"check", "FILE.res", "load the rack file as the program would and report the result", 1, 1,
      Check},
+    {"render", "FILE.res OUT.png", "draw the loaded rack's client area into a PNG picture", 2, 2,
+     Render},
 };
 
 int Usage() {
@@ -104,6 +132,12 @@ int Usage() {
 int main(int argc, char** argv) {
     // Controls need a widget application, but nothing is ever shown: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The off-screen platform remarks on every window operation it has no use for; the tool
+    // reports its own errors.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "moxrack: %s\n", qPrintable(message));
+    });
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) return Usage();

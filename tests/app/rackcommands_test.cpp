@@ -6,6 +6,7 @@
 
 #include "app/shelltesting.h"
 #include "rackfile/rackio.h"
+#include "instruments/output/vrmeter.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/dialogprovider.h"
 #include "toolkit/image.h"
@@ -252,6 +253,35 @@ TEST_F(RackCommandsTest, SheetApplyStopsAtTheFirstFailureAndKeepsWhatCameBefore)
     sheet->EditCurrentRow();
     EXPECT_EQ(memo->Color(), clYellow);
     EXPECT_EQ(Dialogs.ColorRequests().back(), before);
+}
+
+TEST_F(RackCommandsTest, MeterSheetAppliesTheRangeMaximumFirstAndReportsACrossedRange) {
+    auto* meter = dynamic_cast<TVrMeter*>(Place("Analog meter", {8, 8}));
+    ASSERT_NE(meter, nullptr);
+    Commands.Properties();
+    TPropertySheet* sheet = VisibleSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->Caption(), "AMeter");
+    TValueListEditor* grid = sheet->Grid();
+    ASSERT_EQ(grid->RowCount(), 13);
+    EXPECT_EQ(grid->Value(9), "61");  // Ticks
+    grid->SetValue(11, QStringLiteral("50"));
+    grid->SetValue(10, QStringLiteral("10"));
+    grid->SetValue(6, QStringLiteral("70"));
+    sheet->Apply();
+    EXPECT_EQ(meter->MaxValue(), 50);
+    EXPECT_EQ(meter->MinValue(), 10);
+    EXPECT_EQ(meter->Scale()->Percent1(), 70);
+    EXPECT_TRUE(Dialogs.Messages().empty());
+
+    grid->SetValue(11, QStringLiteral("40"));
+    grid->SetValue(10, QStringLiteral("45"));  // above the new maximum: refused
+    grid->SetValue(8, QStringLiteral("4"));
+    sheet->Apply();
+    EXPECT_EQ(MessagesShown(), QStringList{"Please check properties !"});
+    EXPECT_EQ(meter->MaxValue(), 40);
+    EXPECT_EQ(meter->MinValue(), 10);
+    EXPECT_EQ(meter->Labels(), 10);
 }
 
 TEST_F(RackCommandsTest, ImageSheetLoadsABitmapAndKeepsItsPathInTheHint) {

@@ -90,6 +90,15 @@ TEST_F(ShellTest, ClickPointIsSnappedOnlyWhenSnappingIsOn) {
     EXPECT_EQ(Placed("label2")->BoundsRect().TopLeft(), (TPoint{13, 61}));
 }
 
+TEST_F(ShellTest, AnAnalogMeterIsPlacedAtTheSnappedPointAndNamedAfterItsKind) {
+    TControl* meter = Place("Analog meter", {13, 21});
+    ASSERT_NE(meter, nullptr);
+    EXPECT_EQ(meter->ClassName(), "TVrMeter");
+    EXPECT_EQ(meter->Name(), "ameter1");
+    EXPECT_EQ(meter->BoundsRect().TopLeft(), (TPoint{16, 24}));
+    EXPECT_EQ(Rack.ControlList().Names(), QStringList{"ameter1"});
+}
+
 TEST_F(ShellTest, NewControlsTakeTheLowestFreeNumberAndShowTheirKindsText) {
     for (int i = 0; i < 3; ++i) {
         Choose("Label");
@@ -140,8 +149,8 @@ TEST_F(ShellTest, ClicksElsewhereKeepPlacingAndAMissingKindPlacesNothing) {
     EXPECT_TRUE(Designer.Suspended());
     EXPECT_TRUE(Palette.ControlButton(4)->Down());
 
-    // No analog meter class is registered yet: the click still ends placing.
-    Choose("Analog meter");
+    // No scope class is registered yet: the click still ends placing.
+    Choose("Scope");
     ClickOn(&Rack, {50, 50});
     EXPECT_FALSE(Designer.Suspended());
     EXPECT_EQ(CheckedButtons(), 0);

@@ -172,6 +172,28 @@ TEST(BitmapFile, SavedDataLoadsBackIdentically) {
     EXPECT_THROW(TBitmap().SaveToBmpData(), EInvalidGraphic);
 }
 
+TEST(BitmapFile, StreamDataIsALengthThenTheFileAndDamageIsRefused) {
+    auto original = Sample();
+    const QByteArray data = original->StreamData();
+    const QByteArray bmp = original->SaveToBmpData();
+    EXPECT_EQ(qFromLittleEndian<std::uint32_t>(data.constData()), bmp.size());
+    EXPECT_EQ(data.mid(4), bmp);
+    TBitmap loaded;
+    loaded.ReadStreamData(data);
+    EXPECT_EQ(AllPixels(loaded), AllPixels(*original));
+
+    // An empty bitmap is a zero length and no file.
+    EXPECT_EQ(TBitmap().StreamData(), QByteArray(4, '\0'));
+    loaded.ReadStreamData(QByteArray(4, '\0'));
+    EXPECT_TRUE(loaded.Empty());
+
+    original->ReadStreamData(data);
+    EXPECT_THROW(original->ReadStreamData(data.left(3)), EReadError);
+    EXPECT_THROW(original->ReadStreamData(data.left(data.size() - 1)), EReadError);
+    EXPECT_THROW(original->ReadStreamData(data + "x"), EReadError);
+    EXPECT_EQ(AllPixels(*original), AllPixels(*Sample()));  // a refused read changes nothing
+}
+
 TEST(BitmapFile, ReadsOneFileFromLongerData) {
     auto first = Sample();
     TBitmap second;

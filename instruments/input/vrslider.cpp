@@ -1,0 +1,499 @@
+#include "instruments/input/vrslider.h"
+
+#include "instruments/base/vrdraw.h"
+#include "toolkit/application.h"
+#include "toolkit/canvas.h"
+#include "toolkit/classbuilder.h"
+
+namespace mox {
+
+namespace {
+
+bool NoShiftKeys(TShiftState shift) {
+    return !shift.Contains(TShiftStateFlag::ssShift) && !shift.Contains(TShiftStateFlag::ssAlt) &&
+           !shift.Contains(TShiftStateFlag::ssCtrl);
+}
+
+}  // namespace
+
+const TClassInfo& TVrSlider::StaticClass() {
+    using C = TVrSlider;
+    using enum TAnchorKind;
+    using enum TVrSliderOption;
+    static const TClassInfo info =
+        TClassBuilder<C>("TVrSlider", TVrCustomImageControl::StaticClass())
+            .Creatable()
+            .Integer("MaxValue", &C::MaxValue, &C::SetMaxValue, 100)
+            .Integer("MinValue", &C::MinValue, &C::SetMinValue, 0)
+            .Integer("Position", &C::Position, &C::SetPosition, 0)
+            .Integer("Spacing", &C::Spacing, &C::SetSpacing, 1)
+            .Integer("TickWidth", &C::TickWidth, &C::SetTickWidth, 1)
+            .Enumeration("Orientation", &C::Orientation, &C::SetOrientation,
+                         TVrOrientation::voVertical)
+            .Boolean("SolidFill", &C::SolidFill, &C::SetSolidFill, true)
+            .Enumeration("Style", &C::Style, &C::SetStyle, TVrSliderStyle::ssBottomLeft)
+            .Integer("ThumbStates", &C::ThumbStates, &C::SetThumbStates, 1)
+            .Set("Options", &C::Options, &C::SetOptions,
+                 TVrSliderOptions{soHandPoint, soThumbOpaque})
+            .Integer("KeyIncrement", &C::KeyIncrement, &C::SetKeyIncrement, 5)
+            .Color("BorderColor", &C::BorderColor, &C::SetBorderColor, clBtnFace)
+            .Integer("BorderWidth", &C::BorderWidth, &C::SetBorderWidth, 1)
+            .Color("FocusColor", &C::FocusColor, &C::SetFocusColor, clBlue)
+            .Object("Bevel", &C::Bevel, &C::SetBevel)
+            .Object("Palette", &C::Palette, &C::SetPalette)
+            .Integer("ThumbImageIndex", &C::ThumbImageIndex, &C::SetThumbImageIndex, -1)
+            .Integer("ThumbIndent", &C::ThumbIndent, &C::SetThumbIndent, 2)
+            .Component("BitmapList", &C::BitmapList, &C::SetBitmapList)
+            .Event("OnChange", &C::OnChange)
+            .Set("Anchors", &C::Anchors, &C::SetAnchors, TAnchors{akLeft, akTop})
+            .Stored(&C::IsAnchorsStored)
+            .Object("Constraints", &C::Constraints, &C::SetConstraints)
+            .Boolean("Enabled", &C::Enabled, &C::SetEnabled, true)
+            .Color("Color", &C::Color, &C::SetColor, clBlack)
+            .Stored(&C::IsColorStored)
+            .Enumeration("DragMode", &C::DragMode, &C::SetDragMode, TDragMode::dmManual)
+            .Enumeration("DragKind", &C::DragKind, &C::SetDragKind, TDragKind::dkDrag)
+            .Cursor("DragCursor", &C::DragCursor, &C::SetDragCursor, crDrag)
+            .Boolean("ParentColor", &C::ParentColor, &C::SetParentColor, false)
+            .Boolean("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint, true)
+            .Boolean("ShowHint", &C::ShowHint, &C::SetShowHint)
+            .Stored(&C::IsShowHintStored)
+            .Integer("TabOrder", &C::TabOrder, &C::SetTabOrder, -1)
+            .Boolean("TabStop", &C::TabStop, &C::SetTabStop, false)
+            .Boolean("Visible", &C::Visible, &C::SetVisible, true)
+            .Event("OnClick", &C::OnClick)
+            .Event("OnDblClick", &C::OnDblClick)
+            .Event("OnMouseMove", &C::OnMouseMove)
+            .Event("OnMouseDown", &C::OnMouseDown)
+            .Event("OnMouseUp", &C::OnMouseUp)
+            .Event("OnKeyDown", &C::OnKeyDown)
+            .Event("OnKeyUp", &C::OnKeyUp)
+            .Event("OnKeyPress", &C::OnKeyPress)
+            .Build();
+    return info;
+}
+
+TVrSlider::TVrSlider(TComponent* owner)
+    : TVrCustomImageControl(owner),
+      FBevel(std::make_unique<TVrBevel>()),
+      FPalette(std::make_unique<TVrPalette>()),
+      FThumb(std::make_unique<TBitmap>()),
+      FUnlit(std::make_unique<TBitmap>()),
+      FLit(std::make_unique<TBitmap>()) {
+    SetBounds(Left(), Top(), 36, 171);
+    SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
+    SetColor(clBlack);
+    SetParentColor(false);
+    FBevel->SetInnerStyle(TVrBevelStyle::bsLowered);
+    FBevel->SetInnerWidth(2);
+    FBevel->SetInnerColor(clBlack);
+    FPalette->SetLow(clGreen);
+    FPalette->SetHigh(clLime);
+    const auto rebuild = [this](TObject*) {
+        BuildTickImages();
+        RedrawControl();
+    };
+    FBevel->OnChange = rebuild;
+    FPalette->OnChange = rebuild;
+    FBitmapLink.OnChange = [this](TObject*) {
+        LoadThumb();
+        RedrawControl();
+    };
+    LoadThumb();
+    BuildTickImages();
+}
+
+TVrSlider::~TVrSlider() = default;
+
+// --- Values ---------------------------------------------------------------------------------
+
+void TVrSlider::SetPosition(int value) {
+    value = std::max(value, FMinValue);
+    value = std::min(value, FMaxValue);
+    if (value == FPosition) return;
+    FPosition = value;
+    RedrawControl();
+    DoChange();
+}
+
+void TVrSlider::SetMinValue(int value) {
+    if (value == FMinValue) return;
+    FMinValue = value;
+    if (FPosition < value)
+        SetPosition(value);
+    else
+        RedrawControl();
+}
+
+void TVrSlider::SetMaxValue(int value) {
+    if (value == FMaxValue) return;
+    FMaxValue = value;
+    if (FPosition > value)
+        SetPosition(value);
+    else
+        RedrawControl();
+}
+
+void TVrSlider::DoChange() {
+    OnChange(this);
+}
+
+// --- Look -----------------------------------------------------------------------------------
+
+void TVrSlider::SetSpacing(int value) {
+    if (value >= 0) SetRebuilt(FSpacing, value);
+}
+
+void TVrSlider::SetTickWidth(int value) {
+    if (value >= 1) SetRebuilt(FTickWidth, value);
+}
+
+void TVrSlider::SetBorderWidth(int value) {
+    if (value >= 0) SetRebuilt(FBorderWidth, value);
+}
+
+void TVrSlider::SetSolidFill(bool value) {
+    SetRebuilt(FSolidFill, value);
+}
+
+void TVrSlider::SetStyle(TVrSliderStyle value) {
+    SetRebuilt(FStyle, value);
+}
+
+void TVrSlider::SetThumbIndent(int value) {
+    if (value >= 0) SetRedrawn(FThumbIndent, value);
+}
+
+void TVrSlider::SetOptions(TVrSliderOptions value) {
+    SetRedrawn(FOptions, value);
+}
+
+void TVrSlider::SetBorderColor(TColor value) {
+    SetRedrawn(FBorderColor, value);
+}
+
+void TVrSlider::SetFocusColor(TColor value) {
+    SetRedrawn(FFocusColor, value);
+}
+
+void TVrSlider::SetOrientation(TVrOrientation value) {
+    if (value == FOrientation) return;
+    FOrientation = value;
+    if (!Loading()) {
+        const bool square = Width() == Height();
+        SetBounds(Left(), Top(), Height(), Width());
+        if (square) BuildTickImages();
+        LoadThumb();
+    }
+    RedrawControl();
+}
+
+void TVrSlider::SetThumbImageIndex(int value) {
+    if (value == FThumbImageIndex) return;
+    FThumbImageIndex = value;
+    if (!Loading()) LoadThumb();
+    RedrawControl();
+}
+
+void TVrSlider::SetThumbStates(int value) {
+    value = std::clamp(value, 1, 4);
+    if (value == FThumbStates) return;
+    FThumbStates = value;
+    if (!Loading()) LoadThumb();
+    RedrawControl();
+}
+
+void TVrSlider::SetBitmapList(TVrBitmapList* value) {
+    if (value == FBitmapList) return;
+    if (FBitmapList) {
+        FBitmapList->RemoveLink(&FBitmapLink);
+        RemoveFreeNotification(FBitmapList);
+    }
+    FBitmapList = value;
+    if (value) {
+        value->InsertLink(&FBitmapLink);
+        FreeNotification(value);
+    }
+    if (!Loading()) {
+        LoadThumb();
+        RedrawControl();
+    }
+}
+
+void TVrSlider::Notification(TComponent* component, TOperation operation) {
+    TVrCustomImageControl::Notification(component, operation);
+    // The list is going: its links were let go already, so only forget it.
+    if (operation == TOperation::opRemove && component == FBitmapList) {
+        FBitmapList = nullptr;
+        LoadThumb();
+        RedrawControl();
+    }
+}
+
+void TVrSlider::Loaded() {
+    TVrCustomImageControl::Loaded();
+    LoadThumb();
+    BuildTickImages();
+}
+
+// --- Geometry -------------------------------------------------------------------------------
+
+TSliderMapping TVrSlider::Mapping() const {
+    return {SliderTrack(ClientRect(), FBorderWidth, FThumbIndent, FOrientation, ThumbWidth(),
+                        ThumbHeight()),
+            FOrientation,
+            FStyle,
+            FMinValue,
+            FMaxValue,
+            ThumbWidth(),
+            ThumbHeight(),
+            ClientHeight()};
+}
+
+void TVrSlider::LoadThumb() {
+    const TBitmap* custom = FBitmapList ? FBitmapList->GetBitmap(FThumbImageIndex) : nullptr;
+    if (custom) FThumb->Assign(custom);
+    if (!custom || FThumb->Empty())
+        FThumb->LoadFromResourceName(FOrientation == TVrOrientation::voVertical
+                                         ? QStringLiteral("VRSLIDERTHUMB_HORI")
+                                         : QStringLiteral("VRSLIDERTHUMB_VERT"));
+    FThumbWidth = FThumb->Width() / FThumbStates;
+    FThumbRect = Bounds(0, 0, FThumbWidth, ThumbHeight());
+    CenterThumb();
+}
+
+void TVrSlider::CenterThumb() {
+    if (FOrientation == TVrOrientation::voHorizontal)
+        FThumbRect = Bounds(FThumbRect.Left, (ClientHeight() - ThumbHeight()) / 2, ThumbWidth(),
+                            ThumbHeight());
+    else
+        FThumbRect =
+            Bounds((ClientWidth() - ThumbWidth()) / 2, FThumbRect.Top, ThumbWidth(), ThumbHeight());
+}
+
+void TVrSlider::PlaceThumb() {
+    const int offset = ValueToOffset(Mapping(), FPosition);
+    if (FOrientation == TVrOrientation::voHorizontal)
+        FThumbRect = Bounds(offset, FThumbRect.Top, ThumbWidth(), ThumbHeight());
+    else
+        FThumbRect = Bounds(FThumbRect.Left, offset, ThumbWidth(), ThumbHeight());
+}
+
+// --- Painting -------------------------------------------------------------------------------
+
+void TVrSlider::BuildTickImages() {
+    if (Loading()) return;
+    TRect area = ClientRect();
+    area = Rect(area.Left + FBorderWidth, area.Top + FBorderWidth, area.Right - FBorderWidth,
+                area.Bottom - FBorderWidth);
+    FBevel->GetVisibleArea(area);
+    for (TBitmap* image : {FUnlit.get(), FLit.get()})
+        image->SetSize(std::max(area.Width(), 0), std::max(area.Height(), 0));
+    DrawTicks(*FUnlit, FPalette->Low());
+    DrawTicks(*FLit, FPalette->High());
+}
+
+void TVrSlider::DrawTicks(TBitmap& image, TColor color) const {
+    if (image.Empty()) return;
+    TCanvas& canvas = *image.Canvas();
+    const TRect whole = BitmapRect(image);
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush()->SetColor(Color());
+    canvas.FillRect(whole);
+    const bool vertical = FOrientation == TVrOrientation::voVertical;
+    const int pitch = FTickWidth + FSpacing;
+    const int count = (vertical ? whole.Height() : whole.Width()) / pitch + 2;
+    const bool fromStart =
+        vertical ? FStyle == TVrSliderStyle::ssTopRight : FStyle == TVrSliderStyle::ssBottomLeft;
+    // A pattern band for the checkered look: the tick colour where row and column agree in
+    // parity, the background elsewhere.
+    const std::unique_ptr<TBitmap> checker = FSolidFill ? nullptr : CheckerBitmap(color, Color());
+    if (checker)
+        canvas.Brush()->SetBitmap(checker.get());
+    else
+        canvas.Brush()->SetColor(color);
+    for (int i = 0; i < count; ++i) {
+        TRect tick;
+        if (vertical) {
+            const int top =
+                fromStart ? whole.Top + i * pitch : whole.Bottom - FTickWidth - i * pitch;
+            tick = Bounds(whole.Left, top, whole.Width(), FTickWidth);
+        } else {
+            const int left =
+                fromStart ? whole.Left + i * pitch : whole.Right - FTickWidth - i * pitch;
+            tick = Bounds(left, whole.Top, FTickWidth, whole.Height());
+        }
+        canvas.FillRect(tick);
+    }
+    canvas.Brush()->SetBitmap(nullptr);
+}
+
+void TVrSlider::Paint() {
+    PrepareImage();
+    TCanvas& canvas = *ImageCanvas();
+    TRect work = ClientRect();
+    if (FBorderWidth > 0) {
+        const TColor frame = FFocused ? FFocusColor : FBorderColor;
+        Frame3D(canvas, work, frame, frame, FBorderWidth);
+    }
+    FBevel->Paint(canvas, work);
+    canvas.CopyRect(work, *FUnlit->Canvas(), BitmapRect(*FUnlit));
+
+    PlaceThumb();
+    TRect dest = work;
+    TRect src = BitmapRect(*FLit);
+    const bool vertical = FOrientation == TVrOrientation::voVertical;
+    if (!vertical && FStyle == TVrSliderStyle::ssBottomLeft) {
+        dest.Right = FThumbRect.Left + ThumbWidth() / 2;
+        src.Right = dest.Width();
+    } else if (!vertical) {
+        dest.Left = FThumbRect.Right - ThumbWidth() / 2;
+        src.Left = dest.Left - work.Left;
+    } else if (FStyle == TVrSliderStyle::ssTopRight) {
+        dest.Bottom = FThumbRect.Bottom - ThumbHeight() / 2;
+        src.Bottom = dest.Height();
+    } else {
+        dest.Top = FThumbRect.Top + ThumbHeight() / 2;
+        src.Top = dest.Top - work.Top;
+    }
+    if (dest.Width() > 0 && dest.Height() > 0) canvas.CopyRect(dest, *FLit->Canvas(), src);
+
+    int state = 0;
+    if (!Enabled()) state = 1;
+    if (FDragging) state = 2;
+    if (FHot && !FDragging) state = 3;
+    if (state > FThumbStates - 1) state = 0;
+    const TColor key = FThumb->TransparentColor();
+    canvas.Brush()->SetColor(key);
+    canvas.Brush()->SetStyle(FOptions.Contains(TVrSliderOption::soThumbOpaque)
+                                 ? TBrushStyle::bsSolid
+                                 : TBrushStyle::bsClear);
+    canvas.BrushCopy(FThumbRect, *FThumb,
+                     Bounds(state * ThumbWidth(), 0, ThumbWidth(), ThumbHeight()), key);
+    TVrCustomImageControl::Paint();
+}
+
+void TVrSlider::WndProc(TMessage& message) {
+    TVrCustomImageControl::WndProc(message);
+    switch (message.Msg) {
+        case WM_WINDOWPOSCHANGED:
+            BuildTickImages();
+            CenterThumb();
+            RedrawControl();
+            break;
+        case CM_COLORCHANGED:
+        case CM_SYSCOLORCHANGE:
+            BuildTickImages();
+            RedrawControl();
+            break;
+        case CM_ENABLEDCHANGED:
+            RedrawControl();
+            break;
+        default:
+            break;
+    }
+}
+
+// --- Input ----------------------------------------------------------------------------------
+
+void TVrSlider::DoEnter() {
+    TVrCustomImageControl::DoEnter();
+    if (!FFocused) {
+        FFocused = true;
+        RedrawControl();
+    }
+}
+
+void TVrSlider::DoExit() {
+    TVrCustomImageControl::DoExit();
+    if (FFocused) {
+        FFocused = false;
+        RedrawControl();
+    }
+}
+
+void TVrSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == TMouseButton::mbLeft) {
+        if (TabStop() && CanFocus()) SetFocus();
+        const bool horizontal = FOrientation == TVrOrientation::voHorizontal;
+        if (FThumbRect.Contains({x, y})) {
+            FDragging = true;
+            FGrabOffset = horizontal ? x - FThumbRect.Left : y - FThumbRect.Top;
+            if (FOptions.Contains(TVrSliderOption::soMouseClip)) {
+                const TPoint topLeft = ClientToScreen({0, 0});
+                TApplication::Instance().ConfineCursor(
+                    Bounds(topLeft.X, topLeft.Y, ClientWidth(), ClientHeight()));
+                FClipped = true;
+            }
+            RedrawControl();
+        } else if (FOptions.Contains(TVrSliderOption::soActiveClick)) {
+            SetPosition(OffsetToValue(Mapping(),
+                                      horizontal ? x - ThumbWidth() / 2 : y - ThumbHeight() / 2));
+        }
+    }
+    TVrCustomImageControl::MouseDown(button, shift, x, y);
+}
+
+void TVrSlider::MouseMove(TShiftState shift, int x, int y) {
+    if (FDragging) {
+        const int p = FOrientation == TVrOrientation::voHorizontal ? x : y;
+        SetPosition(OffsetToValue(Mapping(), p - FGrabOffset));
+    } else {
+        SetHot(FThumbRect.Contains({x, y}));
+    }
+    ShowThumbCursor(FThumbRect.Contains({x, y}));
+    TVrCustomImageControl::MouseMove(shift, x, y);
+}
+
+void TVrSlider::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (FDragging) {
+        FDragging = false;
+        RedrawControl();
+    }
+    if (FClipped) {
+        TApplication::Instance().FreeCursor();
+        FClipped = false;
+    }
+    TVrCustomImageControl::MouseUp(button, shift, x, y);
+}
+
+void TVrSlider::SetHot(bool value) {
+    if (value == FHot) return;
+    FHot = value;
+    RedrawControl();
+}
+
+void TVrSlider::ShowThumbCursor(bool overThumb) {
+    if (Designing()) return;
+    if (overThumb && FOptions.Contains(TVrSliderOption::soHandPoint))
+        ShowCursorShape(crVrHandPoint);
+    else
+        ShowCursorShape(Cursor());
+}
+
+void TVrSlider::KeyDown(WPARAM& key, TShiftState shift) {
+    if (NoShiftKeys(shift)) {
+        int step = 0;
+        const bool horizontal = FOrientation == TVrOrientation::voHorizontal;
+        if (key == VK_HOME) {
+            SetPosition(FMinValue);
+        } else if (key == VK_END) {
+            SetPosition(FMaxValue);
+        } else if (horizontal && key == VK_LEFT) {
+            step = -FKeyIncrement;
+        } else if (horizontal && key == VK_RIGHT) {
+            step = FKeyIncrement;
+        } else if (!horizontal && key == VK_UP) {
+            step = FKeyIncrement;
+        } else if (!horizontal && key == VK_DOWN) {
+            step = -FKeyIncrement;
+        }
+        if (step != 0) {
+            if (FStyle == TVrSliderStyle::ssTopRight) step = -step;
+            SetPosition(FPosition + step);
+        }
+    }
+    TVrCustomImageControl::KeyDown(key, shift);
+}
+
+}  // namespace mox

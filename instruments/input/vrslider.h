@@ -1,0 +1,147 @@
+#pragma once
+// TVrSlider: a windowed input instrument showing an integer value as a column (or row) of tick
+// marks, lit from the minimum end up to a bitmap thumb. The user drags the thumb, clicks beside
+// it (with soActiveClick) or uses Home, End and the arrow keys.
+
+#include <memory>
+
+#include "instruments/base/vrbevel.h"
+#include "instruments/base/vrbitmaps.h"
+#include "instruments/base/vrcontrols.h"
+#include "instruments/base/vrpalette.h"
+#include "instruments/input/slidergeometry.h"
+
+namespace mox {
+
+MOX_ENUM(TVrSliderOption, soActiveClick, soMouseClip, soHandPoint, soThumbOpaque)
+using TVrSliderOptions = TSet<TVrSliderOption>;
+
+class TVrSlider : public TVrCustomImageControl {
+    MOX_CLASS
+public:
+    explicit TVrSlider(TComponent* owner);
+    ~TVrSlider() override;
+
+    int MaxValue() const { return FMaxValue; }
+    void SetMaxValue(int value);
+    int MinValue() const { return FMinValue; }
+    void SetMinValue(int value);
+    int Position() const { return FPosition; }
+    void SetPosition(int value);
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int value);  // negative values are ignored
+    int TickWidth() const { return FTickWidth; }
+    void SetTickWidth(int value);  // values below 1 are ignored
+    TVrOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TVrOrientation value);
+    bool SolidFill() const { return FSolidFill; }
+    void SetSolidFill(bool value);
+    TVrSliderStyle Style() const { return FStyle; }
+    void SetStyle(TVrSliderStyle value);
+    int ThumbStates() const { return FThumbStates; }
+    void SetThumbStates(int value);  // 1..4 images side by side in the thumb bitmap
+    TVrSliderOptions Options() const { return FOptions; }
+    void SetOptions(TVrSliderOptions value);
+    int KeyIncrement() const { return FKeyIncrement; }
+    void SetKeyIncrement(int value) { FKeyIncrement = value; }
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor value);
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int value);  // negative values are ignored
+    TColor FocusColor() const { return FFocusColor; }
+    void SetFocusColor(TColor value);
+    TVrBevel* Bevel() const { return FBevel.get(); }
+    void SetBevel(const TVrBevel* value) { FBevel->Assign(value); }
+    TVrPalette* Palette() const { return FPalette.get(); }
+    void SetPalette(const TVrPalette* value) { FPalette->Assign(value); }
+    int ThumbImageIndex() const { return FThumbImageIndex; }
+    void SetThumbImageIndex(int value);
+    int ThumbIndent() const { return FThumbIndent; }
+    void SetThumbIndent(int value);  // negative values are ignored
+    TVrBitmapList* BitmapList() const { return FBitmapList; }
+    void SetBitmapList(TVrBitmapList* value);
+
+    TNotifyEvent OnChange;
+
+    // What painting and the mouse work from.
+    TSliderMapping Mapping() const;
+    TRect ThumbRect() const { return FThumbRect; }
+    const TBitmap& Thumb() const { return *FThumb; }
+    bool Dragging() const { return FDragging; }
+    bool Hot() const { return FHot; }
+
+    bool IsColorStored() const { return !ParentColor(); }
+    bool IsShowHintStored() const { return !ParentShowHint(); }
+    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
+
+protected:
+    void Paint() override;
+    void Loaded() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyDown(WPARAM& key, TShiftState shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+    virtual void DoChange();
+
+private:
+    template <class T>
+    void SetRedrawn(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        RedrawControl();
+    }
+    template <class T>
+    void SetRebuilt(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        BuildTickImages();
+        RedrawControl();
+    }
+    void LoadThumb();
+    void CenterThumb();
+    void BuildTickImages();
+    void DrawTicks(TBitmap& image, TColor color) const;
+    void PlaceThumb();
+    int ThumbWidth() const { return FThumbWidth; }
+    int ThumbHeight() const { return FThumb->Height(); }
+    void SetHot(bool value);
+    void ShowThumbCursor(bool overThumb);
+
+    int FMaxValue = 100;
+    int FMinValue = 0;
+    int FPosition = 0;
+    int FSpacing = 1;
+    int FTickWidth = 1;
+    TVrOrientation FOrientation = TVrOrientation::voVertical;
+    bool FSolidFill = true;
+    TVrSliderStyle FStyle = TVrSliderStyle::ssBottomLeft;
+    int FThumbStates = 1;
+    TVrSliderOptions FOptions{TVrSliderOption::soHandPoint, TVrSliderOption::soThumbOpaque};
+    int FKeyIncrement = 5;
+    TColor FBorderColor = clBtnFace;
+    int FBorderWidth = 1;
+    TColor FFocusColor = clBlue;
+    std::unique_ptr<TVrBevel> FBevel;
+    std::unique_ptr<TVrPalette> FPalette;
+    int FThumbImageIndex = -1;
+    int FThumbIndent = 2;
+    TVrBitmapList* FBitmapList = nullptr;
+    TVrChangeLink FBitmapLink;
+
+    std::unique_ptr<TBitmap> FThumb;
+    int FThumbWidth = 0;
+    TRect FThumbRect;
+    std::unique_ptr<TBitmap> FUnlit;
+    std::unique_ptr<TBitmap> FLit;
+    int FGrabOffset = 0;
+    bool FDragging = false;
+    bool FHot = false;
+    bool FFocused = false;
+    bool FClipped = false;
+};
+
+}  // namespace mox

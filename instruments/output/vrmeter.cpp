@@ -1,0 +1,230 @@
+#include "instruments/output/vrmeter.h"
+
+#include "instruments/base/vrexceptions.h"
+#include "toolkit/canvas.h"
+#include "toolkit/classbuilder.h"
+
+namespace mox {
+
+// --- TVrMeterScale --------------------------------------------------------------------------
+
+const TClassInfo& TVrMeterScale::StaticClass() {
+    using C = TVrMeterScale;
+    static const TClassInfo info = TClassBuilder<C>("TVrMeterScale", TVrPersistent::StaticClass())
+                                       .Color("Color1", &C::Color1, &C::SetColor1, clGreen)
+                                       .Color("Color2", &C::Color2, &C::SetColor2, clYellow)
+                                       .Color("Color3", &C::Color3, &C::SetColor3, clRed)
+                                       .Integer("Enlarge", &C::Enlarge, &C::SetEnlarge, 5)
+                                       .Integer("Percent1", &C::Percent1, &C::SetPercent1, 61)
+                                       .Integer("Percent2", &C::Percent2, &C::SetPercent2, 25)
+                                       .Integer("Ticks", &C::Ticks, &C::SetTicks, 60)
+                                       .Integer("HeightMax", &C::HeightMax, &C::SetHeightMax, 8)
+                                       .Integer("HeightMin", &C::HeightMin, &C::SetHeightMin, 5)
+                                       .Boolean("Visible", &C::Visible, &C::SetVisible, true)
+                                       .Build();
+    return info;
+}
+
+void TVrMeterScale::SetPercent1(int value) {
+    if (value == FSettings.Percent1) return;
+    if (!FMeter.Loading() && value + FSettings.Percent2 > 100) value = 100 - FSettings.Percent2;
+    FSettings.Percent1 = value;
+    Changed();
+}
+
+void TVrMeterScale::SetPercent2(int value) {
+    if (value == FSettings.Percent2 || value + FSettings.Percent1 > 100) return;
+    FSettings.Percent2 = value;
+    Changed();
+}
+
+void TVrMeterScale::Assign(const TPersistent* source) {
+    const auto* other = dynamic_cast<const TVrMeterScale*>(source);
+    if (!other) {
+        TVrPersistent::Assign(source);
+        return;
+    }
+    TVrUpdateBracket bracket(*this);
+    FSettings = other->FSettings;
+    FVisible = other->FVisible;
+    Changed();
+}
+
+// --- TVrMeter -------------------------------------------------------------------------------
+
+const TClassInfo& TVrMeter::StaticClass() {
+    using C = TVrMeter;
+    using enum TAnchorKind;
+    static const TClassInfo info =
+        TClassBuilder<C>("TVrMeter", TVrGraphicImageControl::StaticClass())
+            .Creatable()
+            .Integer("MaxValue", &C::MaxValue, &C::SetMaxValue, 100)
+            .Integer("MinValue", &C::MinValue, &C::SetMinValue, 0)
+            .Integer("Position", &C::Position, &C::SetPosition, 0)
+            .Integer("Angle", &C::Angle, &C::SetAngle, 40)
+            .Object("Scale", &C::Scale)
+            .Color("NeedleColor", &C::NeedleColor, &C::SetNeedleColor, clSilver)
+            .Integer("NeedleWidth", &C::NeedleWidth, &C::SetNeedleWidth, 1)
+            .Object("Bevel", &C::Bevel, &C::SetBevel)
+            .Integer("Spacing", &C::Spacing, &C::SetSpacing, 20)
+            .Integer("Labels", &C::Labels, &C::SetLabels, 10)
+            .Integer("LabelOffsetX", &C::LabelOffsetX, &C::SetLabelOffsetX, 15)
+            .Integer("LabelOffsetY", &C::LabelOffsetY, &C::SetLabelOffsetY, 10)
+            .Object("BackImage", &C::BackImage, &C::SetBackImage)
+            .Boolean("Transparent", &C::Transparent, &C::SetTransparent, false)
+            .Event("OnChange", &C::OnChange)
+            .Enumeration("Align", &C::Align, &C::SetAlign, TAlign::alNone)
+            .Set("Anchors", &C::Anchors, &C::SetAnchors, TAnchors{akLeft, akTop})
+            .Stored(&C::IsAnchorsStored)
+            .Object("Constraints", &C::Constraints, &C::SetConstraints)
+            .String("Caption", &C::Caption, &C::SetCaption)
+            .Color("Color", &C::Color, &C::SetColor, clWindow)
+            .Stored(&C::IsColorStored)
+            .Cursor("DragCursor", &C::DragCursor, &C::SetDragCursor, crDrag)
+            .Enumeration("DragKind", &C::DragKind, &C::SetDragKind, TDragKind::dkDrag)
+            .Enumeration("DragMode", &C::DragMode, &C::SetDragMode, TDragMode::dmManual)
+            .Object("Font", &C::Font, &C::SetFont)
+            .Stored(&C::IsFontStored)
+            .Boolean("ParentColor", &C::ParentColor, &C::SetParentColor, true)
+            .Boolean("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint, true)
+            .Component("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
+            .Boolean("ParentFont", &C::ParentFont, &C::SetParentFont, true)
+            .Boolean("ShowHint", &C::ShowHint, &C::SetShowHint)
+            .Stored(&C::IsShowHintStored)
+            .Boolean("Visible", &C::Visible, &C::SetVisible, true)
+            .Event("OnClick", &C::OnClick)
+            .Event("OnDblClick", &C::OnDblClick)
+            .Event("OnMouseDown", &C::OnMouseDown)
+            .Event("OnMouseMove", &C::OnMouseMove)
+            .Event("OnMouseUp", &C::OnMouseUp)
+            .Build();
+    return info;
+}
+
+TVrMeter::TVrMeter(TComponent* owner)
+    : TVrGraphicImageControl(owner),
+      FScale(std::make_unique<TVrMeterScale>(*this)),
+      FBevel(std::make_unique<TVrBevel>()),
+      FBackImage(std::make_unique<TBitmap>()) {
+    SetBounds(Left(), Top(), 240, 105);
+    SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
+    SetColor(clBlack);
+    SetParentColor(false);
+    TFont* font = Font();
+    font->SetName(QStringLiteral("Arial"));
+    font->SetSize(8);
+    font->SetColor(clSilver);
+    SetParentFont(false);
+    FBevel->SetInnerStyle(TVrBevelStyle::bsLowered);
+    FBevel->SetInnerWidth(2);
+    FBevel->SetInnerColor(clBlack);
+    const auto redraw = [this](TObject*) { RedrawControl(); };
+    FScale->OnChange = redraw;
+    FBevel->OnChange = redraw;
+    FBackImage->OnChange = redraw;
+}
+
+TVrMeter::~TVrMeter() = default;
+
+void TVrMeter::SetMaxValue(int value) {
+    if (value == FMaxValue) return;
+    if (value < FMinValue && !Loading()) throw EVrException(QStringLiteral("Value out of range."));
+    FMaxValue = value;
+    if (FPosition > value) FPosition = value;
+    RedrawControl();
+}
+
+void TVrMeter::SetMinValue(int value) {
+    if (value == FMinValue) return;
+    if (value > FMaxValue && !Loading()) throw EVrException(QStringLiteral("Value out of range."));
+    FMinValue = value;
+    if (FPosition < value) FPosition = value;
+    RedrawControl();
+}
+
+void TVrMeter::SetPosition(int value) {
+    value = std::clamp(value, std::min(FMinValue, FMaxValue), std::max(FMinValue, FMaxValue));
+    if (value == FPosition) return;
+    FPosition = value;
+    RedrawControl();
+    DoChange();
+}
+
+void TVrMeter::DoChange() {
+    OnChange(this);
+}
+
+TMeterLayout TVrMeter::Layout() const {
+    return MeterLayout(Width(), Height(), FSpacing, FAngle, FScale->Ticks());
+}
+
+void TVrMeter::WndProc(TMessage& message) {
+    TVrGraphicImageControl::WndProc(message);
+    if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) RedrawControl();
+}
+
+void TVrMeter::Paint() {
+    const TMeterLayout layout = Layout();
+    PrepareImage();
+    TCanvas& canvas = *ImageCanvas();
+    const TRect client{0, 0, Width(), Height()};
+    if (!FBackImage->Empty()) canvas.StretchDraw(client, *FBackImage);
+    if (FScale->Visible()) PaintTicks(layout);
+    if (FLabels > 0) PaintLabels(layout);
+    PaintNeedle(layout);
+    PaintCaption(layout);
+    TRect frame = client;
+    FBevel->Paint(canvas, frame);
+    TVrGraphicImageControl::Paint();
+}
+
+void TVrMeter::PaintTicks(const TMeterLayout& layout) {
+    TCanvas& canvas = *ImageCanvas();
+    canvas.Pen()->SetMode(TPenMode::pmCopy);
+    canvas.Pen()->SetWidth(1);
+    for (const TMeterTick& tick : MeterTicks(layout, FScale->Settings())) {
+        canvas.Pen()->SetColor(tick.Color);
+        canvas.MoveTo(tick.Inner.X, tick.Inner.Y);
+        canvas.LineTo(tick.Outer.X, tick.Outer.Y);
+    }
+}
+
+void TVrMeter::PaintLabels(const TMeterLayout& layout) {
+    TCanvas& canvas = *ImageCanvas();
+    canvas.SetFont(Font());
+    canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+    const TMeterScaleSettings& scale = FScale->Settings();
+    const int reach = scale.HeightMax + layout.Radius - scale.HeightMin;
+    for (const TMeterLabel& label :
+         MeterLabels(layout, scale.Ticks, FLabels, FMinValue, FMaxValue)) {
+        const TPoint x = PointAt(layout.Pivot, label.Angle, reach + FLabelOffsetX);
+        const TPoint y = PointAt(layout.Pivot, label.Angle, reach + FLabelOffsetY);
+        canvas.TextOut(x.X - canvas.TextWidth(label.Text) / 2,
+                       y.Y - canvas.TextHeight(label.Text) / 2, label.Text);
+    }
+}
+
+void TVrMeter::PaintNeedle(const TMeterLayout& layout) {
+    TCanvas& canvas = *ImageCanvas();
+    canvas.Pen()->SetMode(TPenMode::pmCopy);
+    canvas.Pen()->SetColor(FNeedleColor);
+    canvas.Pen()->SetWidth(FNeedleWidth);
+    const int index = NeedleIndex(FPosition, FMinValue, FMaxValue, FScale->Ticks());
+    const TPoint tip =
+        PointAt(layout.Pivot, layout.StartAngle + index * layout.Step, layout.Radius);
+    canvas.MoveTo(layout.Pivot.X, layout.Pivot.Y);
+    canvas.LineTo(tip.X, tip.Y);
+}
+
+void TVrMeter::PaintCaption(const TMeterLayout& layout) {
+    TCanvas& canvas = *ImageCanvas();
+    canvas.SetFont(Font());
+    canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+    TRect area{0, 0, Width(), Height()};
+    FBevel->GetVisibleArea(area);
+    const QString caption = Caption();
+    canvas.TextOut(layout.Pivot.X - canvas.TextWidth(caption) / 2,
+                   area.Bottom - canvas.TextHeight(caption) - 10, caption);
+}
+
+}  // namespace mox
