@@ -3,6 +3,8 @@
 #include "app/catalogue.h"
 #include "app/rack.h"
 #include "designer/formdesigner.h"
+#include "resources/builtinresources.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/classbuilder.h"
 
 namespace mox {
@@ -33,6 +35,18 @@ TfrmPalette::TfrmPalette(TComponent* owner) : TForm(owner) {
     OnShow = [this](TObject* sender) { FormShow(sender); };
 }
 
+namespace {
+
+// The built-in picture of a palette button.
+void SetGlyph(TToolButton& button, const QString& name) {
+    InitBuiltinResources();
+    TBitmap glyph;
+    glyph.LoadFromResourceName(QStringLiteral("TB_") + name);
+    button.SetGlyph(&glyph);
+}
+
+}  // namespace
+
 void TfrmPalette::BuildToolbars() {
     auto* dock = new TToolBarDock(this);
     dock->SetName(QStringLiteral("dckTop"));
@@ -62,7 +76,16 @@ void TfrmPalette::BuildToolbars() {
     AddButton(FPropertiesBar, QStringLiteral("sbtLoadRack"), QStringLiteral("Load rack"));
     AddButton(FPropertiesBar, QStringLiteral("sbtSaveRack"), QStringLiteral("Save rack"));
     AddButton(FPropertiesBar, QStringLiteral("sbtSaveRackAs"), QStringLiteral("Save rack as"));
+    // Select All and Rack properties stay words: they have no picture that says more.
+    for (const auto& [name, glyph] :
+         {std::pair{u"sbtProperties", u"PROPERTIES"}, std::pair{u"sbtDelete", u"DELETE"},
+          std::pair{u"sbtAlignToGrid", u"ALIGNTOGRID"}, std::pair{u"sbtLoadRack", u"LOADRACK"},
+          std::pair{u"sbtSaveRack", u"SAVERACK"}, std::pair{u"sbtSaveRackAs", u"SAVERACKAS"}})
+        SetGlyph(*Button(QStringView(name)), QString::fromUtf16(glyph));
     UpdateSelectionCommands(false);
+    // The kinds are told apart by their pictures; the caption is the hint.
+    FOutputBar->SetShowCaptions(false);
+    FInputBar->SetShowCaptions(false);
 
     const TPublishedMethod* handler = StaticClass().FindMethod(u"sbtControlButtonClick");
     for (TControlToolbar which : {TControlToolbar::Output, TControlToolbar::Input}) {
@@ -78,6 +101,7 @@ void TfrmPalette::BuildToolbars() {
                           k.Caption, k.Caption);
             b->SetStyle(TToolButtonStyle::tbsCheck);
             b->SetTag(kind);
+            SetGlyph(*b, k.Prefix.toUpper());
             b->OnClick.BindPublished(this, *handler);
         }
     }

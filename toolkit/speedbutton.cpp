@@ -8,6 +8,7 @@
 #include "toolkit/classbuilder.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/drawtext.h"
+#include "toolkit/glyph.h"
 
 namespace mox {
 
@@ -125,18 +126,7 @@ QToolButton* TSpeedButton::Button() const {
 
 QIcon TSpeedButton::GlyphIcon(bool pressed) const {
     if (FGlyph->Empty()) return {};
-    const QImage& all = FGlyph->Image();
-    const int width = std::max(1, FGlyph->Width() / FNumGlyphs);
-    // The glyph's bottom-left pixel names its see-through colour.
-    const QRgb clear = all.pixel(0, all.height() - 1) | 0xFF000000u;
-    auto image = [&](int index) {
-        QImage part = all.copy(std::min(index, FNumGlyphs - 1) * width, 0, width, all.height())
-                          .convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < part.height(); ++y)
-            for (int x = 0; x < part.width(); ++x)
-                if (part.pixel(x, y) == clear) part.setPixel(x, y, 0);
-        return QPixmap::fromImage(part);
-    };
+    const auto image = [&](int index) { return GlyphPixmap(*FGlyph, index, FNumGlyphs); };
     QIcon icon;
     const int downImage = FNumGlyphs >= 4 ? 3 : 2;
     icon.addPixmap(image(pressed && FNumGlyphs >= 3 ? 2 : 0), QIcon::Normal, QIcon::Off);

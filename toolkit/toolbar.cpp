@@ -7,9 +7,11 @@
 #include <QToolBar>
 
 #include "toolkit/application.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/classbuilder.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/drawtext.h"
+#include "toolkit/glyph.h"
 
 namespace mox {
 
@@ -26,7 +28,6 @@ public:
         setContentsMargins(0, 0, 0, 0);
         layout()->setContentsMargins(2, 1, 2, 1);
         // Buttons have captions and no images yet: no room is kept for an icon.
-        setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -57,7 +58,8 @@ const TClassInfo& TToolButton::StaticClass() {
     return info;
 }
 
-TToolButton::TToolButton(TComponent* owner) : TComponent(owner) {}
+TToolButton::TToolButton(TComponent* owner)
+    : TComponent(owner), FGlyph(std::make_unique<TBitmap>()) {}
 
 TToolButton::~TToolButton() {
     Destroying();
@@ -75,6 +77,11 @@ void TToolButton::SetCaption(const QString& value) {
     FCaption = value;
     ApplyToAction();
     if (FToolBar) FToolBar->Relayout();
+}
+
+void TToolButton::SetGlyph(const TBitmap* value) {
+    FGlyph->Assign(value);
+    ApplyToAction();
 }
 
 void TToolButton::SetHint(const QString& value) {
@@ -121,6 +128,7 @@ void TToolButton::ApplyToAction() {
     const QString shown = ResolvePrefixes(FCaption).Text;
     FAction->setSeparator(FStyle == TToolButtonStyle::tbsSeparator);
     FAction->setText(FCaption);
+    FAction->setIcon(FGlyph->Empty() ? QIcon() : QIcon(GlyphPixmap(*FGlyph, 0, 1)));
     FAction->setToolTip(FHint.isEmpty() ? shown : FHint);
     FAction->setEnabled(FEnabled);
     FAction->setCheckable(FStyle == TToolButtonStyle::tbsCheck);
@@ -175,6 +183,14 @@ int TToolBar::RowHeight() const {
     return HandleAllocated() ? WindowHandle()->sizeHint().height() : Height();
 }
 
+void TToolBar::SetShowCaptions(bool value) {
+    if (value == FShowCaptions) return;
+    FShowCaptions = value;
+    if (HandleAllocated())
+        Bar()->setToolButtonStyle(value ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    Relayout();
+}
+
 bool TToolBar::HintsShown() const {
     return ShowHint() && TApplication::Instance().ShowHint();
 }
@@ -210,6 +226,8 @@ void TToolBar::InitWidget(QWidget* widget) {
     widget->setFont(Font()->ToQFont());
     widget->setWindowTitle(Caption());
     widget->setAccessibleName(Caption());
+    Bar()->setToolButtonStyle(FShowCaptions ? Qt::ToolButtonTextBesideIcon
+                                            : Qt::ToolButtonIconOnly);
     for (TToolButton* button : FButtons)
         button->AddAction(Bar());
     Relayout();

@@ -5,6 +5,7 @@
 // float nor move.
 
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 #include "toolkit/wincontrol.h"
@@ -14,6 +15,7 @@ class QToolBar;
 
 namespace mox {
 
+class TBitmap;
 class TToolBar;
 
 MOX_ENUM(TToolButtonStyle, tbsButton, tbsCheck, tbsSeparator)
@@ -32,6 +34,10 @@ public:
     void SetCaption(const QString& value);
     QString Hint() const { return FHint; }
     void SetHint(const QString& value);
+    // The button's picture (its bottom-left pixel names the see-through colour); empty for
+    // none.
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(const TBitmap* value);
     TToolButtonStyle Style() const { return FStyle; }
     void SetStyle(TToolButtonStyle value);
     bool Enabled() const { return FEnabled; }
@@ -58,6 +64,7 @@ private:
     QPointer<QAction> FAction;
     QString FCaption;
     QString FHint;
+    std::unique_ptr<TBitmap> FGlyph;
     TToolButtonStyle FStyle = TToolButtonStyle::tbsButton;
     bool FEnabled = true;
     bool FDown = false;
@@ -77,6 +84,10 @@ public:
     int RowHeight() const;
     // Whether hovering a button shows its hint: the bar's ShowHint and the application's.
     bool HintsShown() const;
+    // Captions beside the buttons' pictures (true), or pictures alone with the caption as hint
+    // and accessible name (false).
+    bool ShowCaptions() const { return FShowCaptions; }
+    void SetShowCaptions(bool value);
 
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
@@ -93,6 +104,7 @@ private:
     QToolBar* Bar() const;
 
     std::vector<TToolButton*> FButtons;
+    bool FShowCaptions = true;
 };
 
 class TToolBarDock : public TWinControl {

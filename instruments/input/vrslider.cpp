@@ -1,6 +1,7 @@
 #include "instruments/input/vrslider.h"
 
 #include "instruments/base/vrdraw.h"
+#include "instruments/base/vrresources.h"
 #include "toolkit/application.h"
 #include "toolkit/canvas.h"
 #include "toolkit/classbuilder.h"
@@ -254,7 +255,7 @@ void TVrSlider::LoadThumb() {
     const TBitmap* custom = FBitmapList ? FBitmapList->GetBitmap(FThumbImageIndex) : nullptr;
     if (custom) FThumb->Assign(custom);
     if (!custom || FThumb->Empty())
-        FThumb->LoadFromResourceName(FOrientation == TVrOrientation::voVertical
+        LoadBuiltinBitmap(*FThumb, FOrientation == TVrOrientation::voVertical
                                          ? QStringLiteral("VRSLIDERTHUMB_HORI")
                                          : QStringLiteral("VRSLIDERTHUMB_VERT"));
     FThumbWidth = FThumb->Width() / FThumbStates;

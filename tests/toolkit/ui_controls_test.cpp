@@ -11,7 +11,9 @@
 #include <QToolTip>
 
 #include "testwindows.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/button.h"
+#include "toolkit/canvas.h"
 #include "toolkit/menus.h"
 #include "toolkit/panel.h"
 #include "toolkit/speedbutton.h"
@@ -354,6 +356,25 @@ TEST_F(UiToolBarTest, ButtonsAreNamedForAccessibilityAndSeparatorsShowAsLines) {
     EXPECT_EQ(bar->accessibleName(), QStringLiteral("Properties"));
     EXPECT_FALSE(bar->isMovable());
     EXPECT_FALSE(bar->isFloatable());
+}
+
+TEST_F(UiToolBarTest, PicturesAloneKeepTheCaptionAsNameAndSeeThroughPixelsClear) {
+    TBitmap glyph;
+    glyph.SetSize(4, 4);
+    glyph.Canvas()->Brush()->SetColor(clFuchsia);
+    glyph.Canvas()->FillRect({0, 0, 4, 4});
+    glyph.SetPixels(1, 1, clNavy);
+    Find("sbtLed")->SetGlyph(&glyph);
+    Output->SetShowCaptions(false);
+    QToolButton* button = WidgetOf(Find("sbtLed"));
+    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("Led"));
+    const QImage shown = button->icon().pixmap(4, 4).toImage();
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(shown.pixel(1, 1) & 0xFFFFFF, 0x000080u);
+    // Without a picture a button shows its caption.
+    EXPECT_EQ(WidgetOf(Find("sbtSelectAll"))->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_TRUE(WidgetOf(Find("sbtSelectAll"))->icon().isNull());
 }
 
 TEST_F(UiToolBarTest, DockStacksBarsInRowsAndFitsItsHeight) {
