@@ -338,6 +338,12 @@ TEST_F(RackCommandsTest, RackPropertiesDialogSetsTheRackAndTheDesigner) {
     EXPECT_EQ(Rack.Caption(), "Bench 2");
     EXPECT_TRUE(Rack.Designer()->SnapToGrid());
 
+    // Shown again with the grid off, the dialog says so, and applying unchanged keeps it off.
+    Commands.RackProperties();
+    EXPECT_EQ(grid->Value(6), "no");
+    dialog.Apply();
+    EXPECT_FALSE(Rack.Designer()->DisplayGrid());
+
     // A background colour, even cancelled, shows the grid again.
     grid->SetRow(1);
     Dialogs.CancelColor();
