@@ -9,7 +9,7 @@ MOX_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool
-  dbus at-spi2-core python3-pyatspi python3-xlib
+  dbus dbus-daemon at-spi2-core python3-pyatspi python3-xlib
   locales
 )
 
