@@ -118,6 +118,14 @@ public:
     void SetAlign(TAlign value);
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors value);
+
+    // When the properties that can follow the parent are stored: only while they do not, and
+    // anchors only when they differ from what the alignment implies.
+    bool IsColorStored() const { return !ParentColor(); }
+    bool IsFontStored() const { return !ParentFont(); }
+    bool IsShowHintStored() const { return !ParentShowHint(); }
+    bool IsBiDiModeStored() const { return !ParentBiDiMode(); }
+    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
     TSizeConstraints* Constraints() const { return FConstraints.get(); }
     void SetConstraints(const TSizeConstraints* value) { FConstraints->Assign(value); }
 

@@ -71,14 +71,6 @@ public:
     void Invalidate() override;
     void Loaded() override;
 
-    // Stored conditions of the rack file.
-    bool IsColorStored() const { return !ParentColor(); }
-    bool IsFontStored() const { return !ParentFont(); }
-    bool IsShowHintStored() const { return !ParentShowHint(); }
-    bool IsBiDiModeStored() const { return !ParentBiDiMode(); }
-    bool IsCtl3DStored() const { return !ParentCtl3D(); }
-    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
-
     TNotifyEvent OnChange;
 
 protected:

@@ -116,12 +116,6 @@ public:
     bool IsFormSizeStored() const;
     bool IsClientSizeStored() const { return !IsFormSizeStored(); }
     bool IsAutoScrollStored() const;
-    bool IsColorStored() const { return !ParentColor(); }
-    bool IsFontStored() const { return !ParentFont(); }
-    bool IsShowHintStored() const { return !ParentShowHint(); }
-    bool IsCtl3DStored() const { return !ParentCtl3D(); }
-    bool IsBiDiModeStored() const { return !ParentBiDiMode(); }
-    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
     bool IsIconStored() const { return !FIcon->Empty(); }
 
     TNotifyEvent OnCreate;

@@ -41,9 +41,6 @@ public:
     // Where the picture lands in the client area.
     TRect DestRect() const;
 
-    bool IsShowHintStored() const { return !ParentShowHint(); }
-    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
-
 protected:
     void Paint() override;
 

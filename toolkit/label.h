@@ -34,13 +34,6 @@ public:
 
     void Loaded() override;
 
-    // Stored conditions of the rack file.
-    bool IsColorStored() const { return !ParentColor(); }
-    bool IsFontStored() const { return !ParentFont(); }
-    bool IsShowHintStored() const { return !ParentShowHint(); }
-    bool IsBiDiModeStored() const { return !ParentBiDiMode(); }
-    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
-
 protected:
     void Paint() override;
     void WndProc(TMessage& message) override;

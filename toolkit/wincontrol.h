@@ -61,6 +61,7 @@ public:
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool value);
     bool ParentCtl3D() const { return FParentCtl3D; }
+    bool IsCtl3DStored() const { return !ParentCtl3D(); }
     void SetParentCtl3D(bool value);
 
     void SetParent(TWinControl* parent) override;

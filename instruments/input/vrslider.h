@@ -70,10 +70,6 @@ public:
     bool Dragging() const { return FDragging; }
     bool Hot() const { return FHot; }
 
-    bool IsColorStored() const { return !ParentColor(); }
-    bool IsShowHintStored() const { return !ParentShowHint(); }
-    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
-
 protected:
     void Paint() override;
     void Loaded() override;

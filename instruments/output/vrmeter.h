@@ -92,11 +92,6 @@ public:
     // Where the scale lies for the current size and settings.
     TMeterLayout Layout() const;
 
-    bool IsColorStored() const { return !ParentColor(); }
-    bool IsFontStored() const { return !ParentFont(); }
-    bool IsShowHintStored() const { return !ParentShowHint(); }
-    bool IsAnchorsStored() const { return Anchors() != AnchorsForAlign(Align()); }
-
     TNotifyEvent OnChange;
 
 protected:
