@@ -12,9 +12,10 @@ app=""
 xvfb=""
 a11y=""
 e2e_cleanup() {
-  [ -n "$app" ] && kill -- "-$app" 2>/dev/null
-  [ -n "$a11y" ] && kill "$a11y" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  # Everything is stopped even when something already ended on its own (errexit is on).
+  if [ -n "$app" ]; then kill -- "-$app" 2>/dev/null || true; fi
+  if [ -n "$a11y" ]; then kill "$a11y" 2>/dev/null || true; fi
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
   rm -rf "$e2e_tmp"
 }
 trap e2e_cleanup EXIT
