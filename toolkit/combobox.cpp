@@ -184,30 +184,6 @@ void TComboBox::SetAutoDropDown(bool value) {
     FAutoDropDown = value;
 }
 
-void TComboBox::SetBevelEdges(TBevelEdges value) {
-    if (value == FBevelEdges) return;
-    FBevelEdges = value;
-    Invalidate();
-}
-
-void TComboBox::SetBevelInner(TBevelCut value) {
-    if (value == FBevelInner) return;
-    FBevelInner = value;
-    Invalidate();
-}
-
-void TComboBox::SetBevelKind(TBevelKind value) {
-    if (value == FBevelKind) return;
-    FBevelKind = value;
-    Invalidate();
-}
-
-void TComboBox::SetBevelOuter(TBevelCut value) {
-    if (value == FBevelOuter) return;
-    FBevelOuter = value;
-    Invalidate();
-}
-
 void TComboBox::SetStyle(TComboBoxStyle value) {
     if (value == FStyle) return;
     const QString text = Text();

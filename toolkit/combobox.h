@@ -26,14 +26,6 @@ public:
     // Typing drops the list down.
     bool AutoDropDown() const { return FAutoDropDown; }
     void SetAutoDropDown(bool value);
-    TBevelEdges BevelEdges() const { return FBevelEdges; }
-    void SetBevelEdges(TBevelEdges value);
-    TBevelCut BevelInner() const { return FBevelInner; }
-    void SetBevelInner(TBevelCut value);
-    TBevelKind BevelKind() const { return FBevelKind; }
-    void SetBevelKind(TBevelKind value);
-    TBevelCut BevelOuter() const { return FBevelOuter; }
-    void SetBevelOuter(TBevelCut value);
     // csDropDown and csSimple have an editor; the list styles (csDropDownList and the owner-draw
     // ones) only choose among the items.
     TComboBoxStyle Style() const { return FStyle; }
@@ -104,10 +96,6 @@ private:
     std::unique_ptr<TStringList> FItems;
     bool FAutoComplete = true;
     bool FAutoDropDown = false;
-    TBevelEdges FBevelEdges = AllBevelEdges;
-    TBevelCut FBevelInner = TBevelCut::bvRaised;
-    TBevelKind FBevelKind = TBevelKind::bkNone;
-    TBevelCut FBevelOuter = TBevelCut::bvLowered;
     TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
     TEditCharCase FCharCase = TEditCharCase::ecNormal;
     int FDropDownCount = 8;

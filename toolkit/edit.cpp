@@ -90,30 +90,6 @@ void TCustomEdit::SetAutoSize(bool value) {
     AdjustHeight();
 }
 
-void TCustomEdit::SetBevelEdges(TBevelEdges value) {
-    if (value == FBevelEdges) return;
-    FBevelEdges = value;
-    SettingsChanged();
-}
-
-void TCustomEdit::SetBevelInner(TBevelCut value) {
-    if (value == FBevelInner) return;
-    FBevelInner = value;
-    SettingsChanged();
-}
-
-void TCustomEdit::SetBevelKind(TBevelKind value) {
-    if (value == FBevelKind) return;
-    FBevelKind = value;
-    SettingsChanged();
-}
-
-void TCustomEdit::SetBevelOuter(TBevelCut value) {
-    if (value == FBevelOuter) return;
-    FBevelOuter = value;
-    SettingsChanged();
-}
-
 void TCustomEdit::SetBorderStyle(TBorderStyle value) {
     if (value == FBorderStyle) return;
     FBorderStyle = value;

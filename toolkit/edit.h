@@ -35,14 +35,6 @@ public:
     // The height follows the font.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
-    TBevelEdges BevelEdges() const { return FBevelEdges; }
-    void SetBevelEdges(TBevelEdges value);
-    TBevelCut BevelInner() const { return FBevelInner; }
-    void SetBevelInner(TBevelCut value);
-    TBevelKind BevelKind() const { return FBevelKind; }
-    void SetBevelKind(TBevelKind value);
-    TBevelCut BevelOuter() const { return FBevelOuter; }
-    void SetBevelOuter(TBevelCut value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
     // Converts the text, and what the user types from then on.
@@ -74,6 +66,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    void BevelChanged() override { SettingsChanged(); }
     bool NativeWidget() const override { return true; }
     void InitWidget(QWidget* widget) override;
     void WndProc(TMessage& message) override;
@@ -90,10 +83,6 @@ private:
 
     bool FAutoSelect = true;
     bool FAutoSize = true;
-    TBevelEdges FBevelEdges = AllBevelEdges;
-    TBevelCut FBevelInner = TBevelCut::bvRaised;
-    TBevelKind FBevelKind = TBevelKind::bkNone;
-    TBevelCut FBevelOuter = TBevelCut::bvLowered;
     TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
     TEditCharCase FCharCase = TEditCharCase::ecNormal;
     bool FHideSelection = true;

@@ -307,6 +307,30 @@ void TWinControl::SetFocus() {
     Handle()->setFocus(Qt::OtherFocusReason);
 }
 
+void TWinControl::SetBevelEdges(TBevelEdges value) {
+    if (value == FBevelEdges) return;
+    FBevelEdges = value;
+    BevelChanged();
+}
+
+void TWinControl::SetBevelInner(TBevelCut value) {
+    if (value == FBevelInner) return;
+    FBevelInner = value;
+    BevelChanged();
+}
+
+void TWinControl::SetBevelKind(TBevelKind value) {
+    if (value == FBevelKind) return;
+    FBevelKind = value;
+    BevelChanged();
+}
+
+void TWinControl::SetBevelOuter(TBevelCut value) {
+    if (value == FBevelOuter) return;
+    FBevelOuter = value;
+    BevelChanged();
+}
+
 void TWinControl::ShowCursorShape(TCursor cursor) {
     if (HandleAllocated()) WindowHandle()->setCursor(TScreen::Instance().CursorShape(cursor));
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/stdenums.h"
 
 class QImage;
 class QPainter;
@@ -60,6 +61,15 @@ public:
     bool Focused() const;
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool value);
+    // The beveled frame the standard windowed controls publish.
+    TBevelEdges BevelEdges() const { return FBevelEdges; }
+    void SetBevelEdges(TBevelEdges value);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut value);
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind value);
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut value);
     bool ParentCtl3D() const { return FParentCtl3D; }
     bool IsCtl3DStored() const { return !ParentCtl3D(); }
     void SetParentCtl3D(bool value);
@@ -102,6 +112,8 @@ public:
     TKeyPressEvent OnKeyPress;
 
 protected:
+    // A bevel setting changed: by default the control is painted again.
+    virtual void BevelChanged() { Invalidate(); }
     friend class TControl;
     friend class TApplication;
 
@@ -141,6 +153,11 @@ private:
     std::vector<TWinControl*> FWinControls;  // windowed children, back to front
     std::vector<TWinControl*> FTabList;      // windowed children in tab order
     bool FTabStop = false;
+    TBevelEdges FBevelEdges = AllBevelEdges;
+    TBevelCut FBevelInner = TBevelCut::bvRaised;
+    TBevelKind FBevelKind = TBevelKind::bkNone;
+    TBevelCut FBevelOuter = TBevelCut::bvLowered;
+
     bool FCtl3D = true;
     bool FParentCtl3D = true;
 };
