@@ -1,6 +1,7 @@
 #include "toolkit/application.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDateTime>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QToolTip>
 #include <QWidget>
 #include <QWindow>
@@ -59,6 +61,12 @@ UINT MouseMessageNumber(const QMouseEvent* e) {
         default:
             return 0;
     }
+}
+
+// Mouse input that must keep its order behind a press being judged.
+bool HoldsBack(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
 
 std::uint32_t Now() {
@@ -253,6 +261,12 @@ bool TApplication::Filter(QObject* receiver, QEvent* event) {
     // Exceptions must not travel through Qt's event loop: report them here, as the classic
     // loop does for an exception raised by a message handler.
     try {
+        if (FJudgingPress && receiver->isWindowType() && HoldsBack(event->type())) {
+            // Handlers of the press may run the queue (activation redraws the designer's
+            // handles): a release met there would overtake its press and be lost.
+            FHeldInput.emplace_back(static_cast<QWindow*>(receiver), event->clone());
+            return true;
+        }
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
@@ -319,6 +333,9 @@ bool TApplication::Filter(QObject* receiver, QEvent* event) {
             case QEvent::ToolTip:
                 return receiver->isWidgetType() &&
                        FilterToolTip(static_cast<QWidget*>(receiver), event);
+            case QEvent::ContextMenu:
+                return receiver->isWidgetType() &&
+                       FilterContextMenu(static_cast<QWidget*>(receiver), event);
             case QEvent::ApplicationPaletteChange:
                 if (receiver == QCoreApplication::instance()) {
                     NotifySystemColorsChanged();
@@ -354,8 +371,21 @@ bool TApplication::MouseMessage(QWidget* widget, const QMouseEvent* e, TMsg& msg
 }
 
 // Presses are judged when their window receives them, before Qt acts on them (Qt moves the
-// focus to the pressed widget first), so a swallowed press leaves no trace at all.
+// focus to the pressed widget first), so a swallowed press leaves no trace at all. Mouse input
+// that arrives while a press is judged waits until the press has been delivered.
 bool TApplication::FilterWindowPress(QWindow* window, QEvent* event) {
+    if (FJudgingPress) return JudgeWindowPress(window, event);
+    FJudgingPress = true;
+    const auto release = qScopeGuard([this] {
+        FJudgingPress = false;
+        for (auto& [target, held] : FHeldInput)
+            if (target) QCoreApplication::postEvent(target, held.release());
+        FHeldInput.clear();
+    });
+    return JudgeWindowPress(window, event);
+}
+
+bool TApplication::JudgeWindowPress(QWindow* window, QEvent* event) {
     auto* e = static_cast<QMouseEvent*>(event);
     QWidget* top = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -467,6 +497,17 @@ bool TApplication::FilterToolTip(QWidget* widget, QEvent* event) {
     else
         QToolTip::hideText();
     return true;
+}
+
+// A standard control's own menu is asked for as a message, so that a hook (the designer) can
+// keep it from opening; lParam is the point in the control's client coordinates.
+bool TApplication::FilterContextMenu(QWidget* widget, QEvent* event) {
+    TWinControl* window = TWinControl::FindNearestControl(widget);
+    if (!window) return false;
+    QWidget* host = window->WindowHandle();
+    const QPoint local = host->mapFromGlobal(static_cast<QContextMenuEvent*>(event)->globalPos());
+    TMsg msg{host, WM_CONTEXTMENU, 0, MakeLParam(local.x(), local.y()), Now(), FCursorPos};
+    return !PreDispatch(msg);
 }
 
 void TApplication::TrackMouseControl(TWinControl* window, TPoint clientPoint) {

@@ -5,11 +5,13 @@
 // pre-dispatch handlers before it is dispatched; a handler swallows a message by setting its
 // number to WM_NULL. Built on one application-wide Qt event filter.
 
+#include <QEvent>
 #include <QHash>
 #include <QPointer>
 #include <QString>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "toolkit/component.h"
@@ -109,6 +111,7 @@ private:
     bool Filter(QObject* receiver, QEvent* event);
     bool FilterMouse(QWidget* widget, QEvent* event);
     bool FilterWindowPress(QWindow* window, QEvent* event);
+    bool JudgeWindowPress(QWindow* window, QEvent* event);
     // Builds the message for a mouse event that `widget` is to receive; false when no toolkit
     // window is concerned.
     bool MouseMessage(QWidget* widget, const QMouseEvent* event, TMsg& msg, TWinControl*& window);
@@ -117,6 +120,7 @@ private:
     bool FilterPosted(QObject* receiver, QEvent* event);
     void FilterActivation(QWidget* widget, bool active);
     bool FilterToolTip(QWidget* widget, QEvent* event);
+    bool FilterContextMenu(QWidget* widget, QEvent* event);
     // Runs the pre-dispatch handlers; false when the message was swallowed.
     bool PreDispatch(TMsg& msg);
     void Dispatch(TWinControl* control, TMsg& msg);
@@ -137,6 +141,9 @@ private:
     TPoint FCursorPos;
     // A press already passed the handlers when its window received it (see FilterWindowPress).
     std::uint64_t FPreDispatchedPress = 0;
+    // While a press is judged, later mouse input for any window waits here, in order.
+    bool FJudgingPress = false;
+    std::vector<std::pair<QPointer<QWindow>, std::unique_ptr<QEvent>>> FHeldInput;
     bool FConfined = false;
     TRect FConfineRect;
 };

@@ -202,8 +202,18 @@ QByteArray TBitmap::SaveToBmpData() const {
 void TBitmap::LoadFromFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) CannotOpen(path, file.errorString());
-    // Whatever follows the largest file we accept could never be part of it.
-    LoadFromBmpData(file.read(kMaxBmpFileBytes));
+    // Whatever follows the largest file we accept could never be part of it. Asking Qt for
+    // that much at once would reserve it up front, so a regular file is read at its size.
+    const qint64 wanted =
+        file.isSequential() ? kMaxBmpFileBytes : std::min<qint64>(file.size(), kMaxBmpFileBytes);
+    QByteArray data;
+    while (data.size() < wanted) {
+        constexpr qint64 kChunk = 1 << 20;
+        const QByteArray chunk = file.read(std::min(kChunk, wanted - data.size()));
+        if (chunk.isEmpty()) break;
+        data += chunk;
+    }
+    LoadFromBmpData(data);
 }
 
 void TBitmap::SaveToFile(const QString& path) const {

@@ -37,16 +37,15 @@ struct TMessage {
 };
 
 constexpr UINT WM_NULL = 0x0000, WM_SIZE = 0x0005, WM_PAINT = 0x000F, WM_CLOSE = 0x0010,
-               WM_WINDOWPOSCHANGED = 0x0047, WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101,
-               WM_CHAR = 0x0102, WM_TIMER = 0x0113, WM_NCMOUSEMOVE = 0x00A0,
+               WM_WINDOWPOSCHANGED = 0x0047, WM_CONTEXTMENU = 0x007B, WM_KEYDOWN = 0x0100,
+               WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_TIMER = 0x0113, WM_NCMOUSEMOVE = 0x00A0,
                WM_NCLBUTTONDOWN = 0x00A1, WM_NCLBUTTONUP = 0x00A2, WM_NCLBUTTONDBLCLK = 0x00A3,
                WM_NCRBUTTONDOWN = 0x00A4, WM_NCRBUTTONUP = 0x00A5, WM_NCRBUTTONDBLCLK = 0x00A6,
                WM_NCMBUTTONDOWN = 0x00A7, WM_NCMBUTTONUP = 0x00A8, WM_NCMBUTTONDBLCLK = 0x00A9,
                WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202,
                WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205,
                WM_RBUTTONDBLCLK = 0x0206, WM_MBUTTONDOWN = 0x0207, WM_MBUTTONUP = 0x0208,
-               WM_MBUTTONDBLCLK = 0x0209, WM_MOUSEWHEEL = 0x020A, WM_USER = 0x0400,
-               WM_APP = 0x8000;
+               WM_MBUTTONDBLCLK = 0x0209, WM_MOUSEWHEEL = 0x020A, WM_USER = 0x0400, WM_APP = 0x8000;
 
 // Control notifications (sent, never queued).
 constexpr UINT CM_BASE = 0xB000;
@@ -60,21 +59,23 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1,
                CM_CURSORCHANGED = CM_BASE + 30;
 
 // Key state flags in the wParam of mouse messages.
-constexpr WPARAM MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004,
-                 MK_CONTROL = 0x0008, MK_MBUTTON = 0x0010;
+constexpr WPARAM MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008,
+                 MK_MBUTTON = 0x0010;
 
 // Virtual key codes in the wParam of key messages.
 constexpr WPARAM VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,
                  VK_MENU = 18, VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34,
-                 VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
-                 VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112;
+                 VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40,
+                 VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112;
 
 // Mouse positions travel packed: x in the low 16 bits, y in the high 16 bits.
 constexpr LPARAM MakeLParam(int lo, int hi) {
     return static_cast<LPARAM>((static_cast<std::uint32_t>(lo) & 0xFFFFu) |
                                ((static_cast<std::uint32_t>(hi) & 0xFFFFu) << 16));
 }
-constexpr int LoWord(LPARAM v) { return static_cast<int>(static_cast<std::uint32_t>(v) & 0xFFFFu); }
+constexpr int LoWord(LPARAM v) {
+    return static_cast<int>(static_cast<std::uint32_t>(v) & 0xFFFFu);
+}
 constexpr int HiWord(LPARAM v) {
     return static_cast<int>((static_cast<std::uint32_t>(v) >> 16) & 0xFFFFu);
 }
@@ -82,12 +83,16 @@ constexpr int HiWord(LPARAM v) {
 constexpr TPoint PointFromLParam(LPARAM v) {
     return {static_cast<std::int16_t>(LoWord(v)), static_cast<std::int16_t>(HiWord(v))};
 }
-constexpr LPARAM PointToLParam(TPoint p) { return MakeLParam(p.X, p.Y); }
+constexpr LPARAM PointToLParam(TPoint p) {
+    return MakeLParam(p.X, p.Y);
+}
 
 constexpr bool IsMouseMessage(UINT m) {
     return (m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK) ||
            (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
 }
-constexpr bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_CHAR; }
+constexpr bool IsKeyMessage(UINT m) {
+    return m >= WM_KEYDOWN && m <= WM_CHAR;
+}
 
 }  // namespace mox

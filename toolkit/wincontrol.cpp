@@ -150,8 +150,12 @@ TWinControl* TWinControl::FindControl(HWND window) {
 }
 
 TWinControl* TWinControl::FindNearestControl(HWND window) {
-    for (QWidget* w = window; w; w = w->parentWidget())
+    for (QWidget* w = window; w; w = w->parentWidget()) {
         if (TWinControl* c = FindControl(w)) return c;
+        // A window of its own (a dialog, say) is not part of the control it was opened from,
+        // though Qt makes it that control's child; a drop-down's pop-up list is.
+        if (w->isWindow() && w->windowType() != Qt::Popup) return nullptr;
+    }
     return nullptr;
 }
 

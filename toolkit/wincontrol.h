@@ -45,7 +45,8 @@ public:
     HWND WindowHandle() const { return FWidget.data(); }
     bool HandleAllocated() const { return !FWidget.isNull(); }
     static TWinControl* FindControl(HWND window);
-    // The control whose window is `window` or, climbing the widget tree, the nearest one.
+    // The control whose window is `window` or, climbing the widget tree within its top-level
+    // window, the nearest one.
     static TWinControl* FindNearestControl(HWND window);
 
     // Focus.

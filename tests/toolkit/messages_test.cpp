@@ -2,7 +2,10 @@
 // non-windowed controls and on Qt widgets inside a control, swallowing, posting and capture.
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "testwindows.h"
@@ -44,6 +47,27 @@ protected:
         Inner = new QLineEdit(w);
         Inner->setGeometry(5, 5, 60, 20);
         return w;
+    }
+    bool NativeWidget() const override { return true; }
+};
+
+// A windowed control that counts the context menus its window is asked for.
+class TMenuCounter : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    int Menus = 0;
+
+protected:
+    QWidget* CreateWidget(QWidget* parentWidget) override {
+        class Widget : public QWidget {
+        public:
+            Widget(QWidget* parent, int& menus) : QWidget(parent), FMenus(menus) {}
+            void contextMenuEvent(QContextMenuEvent*) override { ++FMenus; }
+
+        private:
+            int& FMenus;
+        };
+        return new Widget(parentWidget, Menus);
     }
     bool NativeWidget() const override { return true; }
 };
@@ -164,7 +188,8 @@ TEST_F(MessagesTest, OnMessageHandlerChainsAndCanHandle) {
     auto* sink = new Sink(&Owner);
     sink->Out = &delivered;
     sink->SetParent(Form);
-    for (UINT n = 1; n <= 3; ++n) TApplication::PostMessage(sink->Handle(), WM_USER + n, n, -static_cast<LPARAM>(n));
+    for (UINT n = 1; n <= 3; ++n)
+        TApplication::PostMessage(sink->Handle(), WM_USER + n, n, -static_cast<LPARAM>(n));
     TApplication::Instance().ProcessMessages();
     TApplication::Instance().OnMessage = saved;
 
@@ -190,7 +215,8 @@ TEST_F(MessagesTest, PostedMessagesKeepTheirOrderAndCanBeSwallowed) {
     auto* sink = new Sink(&Owner);
     sink->Out = &delivered;
     sink->SetParent(Form);
-    for (UINT n = 0; n < 10; ++n) TApplication::PostMessage(sink->Handle(), WM_USER + n);
+    for (UINT n = 0; n < 10; ++n)
+        TApplication::PostMessage(sink->Handle(), WM_USER + n);
     TApplication::Instance().ProcessMessages();
     std::vector<UINT> expected;
     for (UINT n = 0; n < 10; ++n)
@@ -280,6 +306,34 @@ TEST_F(MessagesTest, ClickOnInactiveWindowActivatesItBeforeTheHookSeesTheClick) 
     EXPECT_TRUE(Form->Active());
 }
 
+TEST_F(MessagesTest, AReleaseMetWhileItsPressIsJudgedComesAfterThePress) {
+    auto* panel = new TPanelish(&Owner);
+    panel->SetParent(Form);
+    panel->SetBounds(20, 20, 40, 40);
+    std::vector<QString> order;
+    panel->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        order.push_back(QStringLiteral("down"));
+    };
+    panel->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        order.push_back(QStringLiteral("up"));
+    };
+    // A fast click on an inactive window: activating it runs the queue (a designer redraws its
+    // handles), where the release, already waiting, is met before the press was delivered.
+    Form->OnActivate = [&](TObject*) { Release(panel, {5, 5}); };
+    ShowForm(&Owner);
+    ASSERT_FALSE(Form->Active());
+    HookRecorder hook;
+    Press(panel, {5, 5});
+    Form->OnActivate = nullptr;
+    TApplication::Instance().ProcessMessages();
+
+    std::vector<UINT> buttons;
+    for (const TMsg& m : hook.Seen)
+        if (m.message == WM_LBUTTONDOWN || m.message == WM_LBUTTONUP) buttons.push_back(m.message);
+    EXPECT_EQ(buttons, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(order, (std::vector<QString>{"down", "up"}));
+}
+
 TEST_F(MessagesTest, ExceptionInAHandlerIsReportedNotPropagated) {
     auto* panel = new TPanelish(&Owner);
     panel->SetParent(Form);
@@ -295,4 +349,43 @@ TEST_F(MessagesTest, ExceptionInAHandlerIsReportedNotPropagated) {
     Release(panel, {3, 3});
     TApplication::Instance().OnException = nullptr;
     EXPECT_EQ(reported, QStringLiteral("Value out of range."));
+}
+
+TEST_F(MessagesTest, AWindowOpenedFromAFormIsNotPartOfIt) {
+    // Qt makes a dialog the child of the window it was opened from; its clicks and keys are
+    // still its own, never the form's (a designer on the form would take them).
+    QDialog dialog(Form->Handle());
+    auto* button = new QPushButton(QStringLiteral("No"), &dialog);
+    button->setGeometry(10, 10, 60, 24);
+    int clicked = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicked; });
+    dialog.show();
+    static_cast<void>(QTest::qWaitForWindowExposed(&dialog));
+    HookRecorder hook;
+    QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(clicked, 1);
+    EXPECT_TRUE(hook.Of(WM_LBUTTONDOWN).empty());
+    EXPECT_TRUE(hook.Of(WM_LBUTTONUP).empty());
+    EXPECT_TRUE(hook.Of(WM_KEYDOWN).empty());
+}
+
+TEST_F(MessagesTest, AControlsOwnMenuIsAskedForAndCanBeRefused) {
+    auto* control = new TMenuCounter(&Owner);
+    control->SetParent(Form);
+    control->SetBounds(20, 20, 60, 30);
+    bool refuse = false;
+    HookRecorder hook([&](const TMsg& m) { return refuse && m.message == WM_CONTEXTMENU; });
+    const QPoint at = control->Handle()->mapToGlobal(QPoint(4, 6));
+    QContextMenuEvent first(QContextMenuEvent::Mouse, QPoint(4, 6), at);
+    QApplication::sendEvent(control->Handle(), &first);
+    ASSERT_EQ(hook.Of(WM_CONTEXTMENU).size(), 1u);
+    EXPECT_EQ(hook.Of(WM_CONTEXTMENU)[0].hwnd, control->Handle());
+    EXPECT_EQ(PointFromLParam(hook.Of(WM_CONTEXTMENU)[0].lParam), (TPoint{4, 6}));
+    EXPECT_EQ(control->Menus, 1);
+
+    refuse = true;
+    QContextMenuEvent second(QContextMenuEvent::Mouse, QPoint(4, 6), at);
+    QApplication::sendEvent(control->Handle(), &second);
+    EXPECT_EQ(control->Menus, 1);
 }
