@@ -33,34 +33,35 @@ bool TCustomFormDesigner::FormIsActive() const {
 
 void TCustomFormDesigner::ProcessMessage(TMsg& msg) {
     const TCustomForm* form = Form();
-    // Losing the activation must end a drag even though the form is no longer the active one.
-    if (form && msg.message == CM_DEACTIVATE && msg.hwnd == FormWindow()) CancelDrag();
-    if (Suspended() || !form || !FormIsActive()) {
+    if (!form) {
         OnMessage(this, msg);
         return;
     }
+    WatchForm(msg);
     const HWND formWindow = FormWindow();
+    // The selected control may have been resized behind the designer's back (a property sheet
+    // changed a label's text or font): the handles catch up once the queue comes round.
+    if (!FFollowPosted && HandlesLagBehind()) {
+        FFollowPosted = true;
+        TApplication::PostMessage(formWindow, WM_FOLLOWCONTROL);
+    }
     const UINT m = msg.message;
-    if (IsDeferrable(m)) {
-        DeferMouse(msg);
+    if (IsDeferredCopy(m)) {
+        // Copies are handled whatever happened since their original was deferred (another
+        // window activated for a moment, a kind chosen): a release always ends what its press
+        // started, in that order. Another designer's copies are not ours.
+        if (TopWindowOf(msg.hwnd) == formWindow) HandleDeferred(msg);
         return;
     }
-    if (IsDeferredCopy(m)) {
-        // Another designer's copies are not ours.
-        if (TopWindowOf(msg.hwnd) != formWindow) return;
-        switch (m - kDeferredMouseOffset) {
-            case WM_MOUSEMOVE:
-            case WM_NCMOUSEMOVE:
-                MouseMove(msg);
-                break;
-            case WM_LBUTTONDOWN:
-            case WM_NCLBUTTONDOWN:
-                MousePress(msg);
-                break;
-            default:
-                MouseRelease(msg);
-                break;
-        }
+    // The moves and the release of a press the designer took come back to it even when
+    // another window became active in between: they end the press and free the mouse.
+    const bool endsHeldPress = FHoldingPress && IsDeferrable(m) && !Suspended();
+    if (!endsHeldPress && (Suspended() || !FormIsActive())) {
+        OnMessage(this, msg);
+        return;
+    }
+    if (IsDeferrable(m)) {
+        DeferMouse(msg);
         return;
     }
     switch (m) {
@@ -68,10 +69,8 @@ void TCustomFormDesigner::ProcessMessage(TMsg& msg) {
             if (msg.hwnd == formWindow) UpdateGrabs();
             break;
         case WM_PAINT:
-            if (msg.hwnd != formWindow) break;
-            if (ControlCount() >= 2) TApplication::PostMessage(formWindow, WM_REDRAWMARKS);
-            // The paint under way shows the rebuilt tile; invalidating here would paint forever.
-            if (FDisplayGrid) BuildGridTile();
+            if (msg.hwnd == formWindow && ControlCount() >= 2)
+                TApplication::PostMessage(formWindow, WM_REDRAWMARKS);
             break;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
@@ -89,6 +88,12 @@ void TCustomFormDesigner::ProcessMessage(TMsg& msg) {
         case WM_NCRBUTTONUP:
             RightButtonUp(msg);
             break;
+        case WM_CONTEXTMENU:
+            // A standard control's own menu never opens over the designer's.
+            if (TopWindowOf(msg.hwnd) == formWindow &&
+                !IsProtected(ControlAtMouse(msg.hwnd, msg.lParam)))
+                msg.message = WM_NULL;
+            break;
         case WM_REDRAWMARKS:
             if (ControlCount() >= 2) PaintAllMarks();
             break;
@@ -96,6 +101,50 @@ void TCustomFormDesigner::ProcessMessage(TMsg& msg) {
             if (msg.hwnd == formWindow && !IsProtected(form->ActiveControl())) ClearFocus();
             break;
         default:
+            break;
+    }
+}
+
+void TCustomFormDesigner::WatchForm(const TMsg& msg) {
+    if (msg.hwnd != FormWindow()) return;
+    switch (msg.message) {
+        case CM_DEACTIVATE:
+            // Losing the activation ends a drag even though the form is no longer active.
+            CancelDrag();
+            break;
+        case WM_PAINT:
+            // The background is the tile, whichever window is active: a rack loaded from the
+            // palette shows its colour at once. The paint under way shows the rebuilt tile.
+            BuildGridTile();
+            break;
+        case WM_FOLLOWCONTROL:
+            FFollowPosted = false;
+            if (HandlesLagBehind()) FGrabHandles->Refresh(false);
+            break;
+        default:
+            break;
+    }
+}
+
+bool TCustomFormDesigner::HandlesLagBehind() const {
+    const TControl* c = Control();
+    return FActive && FDragState == TDragState::None && c && FGrabHandles &&
+           FGrabHandles->Visible() && FGrabHandles->Control() == c &&
+           FGrabHandles->TargetRect() != c->BoundsRect();
+}
+
+void TCustomFormDesigner::HandleDeferred(TMsg& msg) {
+    switch (msg.message - kDeferredMouseOffset) {
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
+            MouseMove(msg);
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            MousePress(msg);
+            break;
+        default:
+            MouseRelease(msg);
             break;
     }
 }

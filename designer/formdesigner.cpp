@@ -214,6 +214,7 @@ void TCustomFormDesigner::Activate() {
         throw EFormDesigner(
             QStringLiteral("Owner of TFormDesigner must be TCustomForm descendant."));
     FGrabHandles = new TGrabHandles(this);
+    FFollowPosted = false;  // a request posted before deactivation never reached the designer
     SetControl(nullptr);
     UpdateGrabs();
     if (!IsProtected(form->ActiveControl())) ClearFocus();

@@ -36,6 +36,8 @@ MOX_EXCEPTION(EFormDesigner, Exception);
 constexpr UINT kDeferredMouseOffset = 0x0400;
 // Posted to the form after it painted, so the selection marks come back on top.
 constexpr UINT WM_REDRAWMARKS = 0x07E8;
+// Posted to the form when the selected control's bounds moved away from its grab handles.
+constexpr UINT WM_FOLLOWCONTROL = 0x07E9;
 
 enum class TDragState { None, Dragging, RubberBand };
 
@@ -209,6 +211,10 @@ private:
     // What a double-click or right-click is about: a grab handle stands for its control.
     TControl* ControlForClick(HWND window, LPARAM point) const;
     void DeferMouse(TMsg& msg);
+    // What the designer does with its form's messages in every state: paints, deactivation.
+    void WatchForm(const TMsg& msg);
+    void HandleDeferred(TMsg& msg);
+    bool HandlesLagBehind() const;
     // Lets go of the mouse, except that the window holding a swallowed press keeps it until
     // the button comes up.
     void ReleaseMouse();
@@ -281,6 +287,7 @@ private:
     LPARAM FLastPressPoint = 0;  // packed client point of the last left press
     LPARAM FPreviousPressPoint = 0;
     bool FHoldingPress = false;        // a swallowed left press is down
+    bool FFollowPosted = false;        // WM_FOLLOWCONTROL is on its way
     QPointer<QWidget> FHoldingWindow;  // the window that holds the mouse for it
 
     std::int32_t FSuspendCount = 0;

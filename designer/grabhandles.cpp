@@ -99,6 +99,11 @@ void TGrabHandles::SetControl(TControl* value) {
     if (FEnabled) Refresh(true);
 }
 
+TRect TGrabHandles::TargetRect() const {
+    const TGrabHandle* first = FHandles[0].get();
+    return first ? first->TargetRect() : TRect{};
+}
+
 void TGrabHandles::SetVisible(bool value) {
     if (value == FVisible) return;
     FVisible = value;

@@ -53,6 +53,8 @@ public:
     void SetControl(TControl* value);
     bool Visible() const { return FVisible; }
     void SetVisible(bool value);
+    // The bounds the handles were last placed around.
+    TRect TargetRect() const;
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool value);
 

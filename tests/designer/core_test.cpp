@@ -376,6 +376,30 @@ TEST_F(CoreTest, GridTileIsTheFormBackgroundWhileActive) {
     EXPECT_EQ(Form->Handle()->grab().toImage().pixelColor(40, 36), QColor(Qt::white));
 }
 
+TEST_F(CoreTest, TheBackgroundFollowsTheFormsColourWhileAnotherWindowIsActive) {
+    // A rack loaded from the palette gets its colour while the palette is the active window.
+    Form->SetColor(clWhite);
+    Activate();
+    ShowForm(&Owner);
+    ASSERT_FALSE(Form->Active());
+    Form->SetColor(clRed);
+    Pump();
+    EXPECT_EQ(Form->Handle()->grab().toImage().pixelColor(41, 37), QColor(Qt::red));
+}
+
+TEST_F(CoreTest, AControlsOwnMenuNeverOpensUnlessTheControlIsProtected) {
+    TBox* box = Add("box", 10, 10, 40, 40);
+    TBox* guarded = Add("guarded", 100, 10, 40, 40);
+    Designer->ProtectedControls()->Add(QStringLiteral("guarded"));
+    Activate();
+    TMsg onBox{box->Handle(), WM_CONTEXTMENU, 0, MakeLParam(5, 5), 0, {}};
+    Designer->ProcessMessage(onBox);
+    EXPECT_EQ(onBox.message, WM_NULL);
+    TMsg onGuarded{guarded->Handle(), WM_CONTEXTMENU, 0, MakeLParam(5, 5), 0, {}};
+    Designer->ProcessMessage(onGuarded);
+    EXPECT_EQ(onGuarded.message, WM_CONTEXTMENU);
+}
+
 TEST_F(CoreTest, SavedRackLeavesTheDesignerOutAndKeepsItOwned) {
     Designer->SetName(QStringLiteral("cmpFormDesigner"));
     Form->SetName(QStringLiteral("frmRack"));

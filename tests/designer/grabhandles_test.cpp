@@ -144,3 +144,15 @@ TEST_F(GrabHandlesTest, HandlesFollowAlignmentToTheGrid) {
     EXPECT_EQ(Box->BoundsRect().TopLeft(), (TPoint{16, 24}));
     EXPECT_EQ(Corners()[0], (TPoint{14, 22}));
 }
+
+TEST_F(GrabHandlesTest, HandlesFollowAControlResizedBehindTheDesignersBack) {
+    Activate();
+    Designer->SetControl(Box);
+    // A property sheet or a label's AutoSize changes the bounds without the designer.
+    Box->SetBounds(16, 16, 120, 64);
+    Pump();
+    Pump();
+    EXPECT_EQ(Corners()[0], (TPoint{14, 14}));
+    EXPECT_EQ(Corners()[kGrabCount - 1], (TPoint{16 + 120 - 3, 16 + 64 - 3}));
+    EXPECT_TRUE(AllShown());
+}

@@ -411,6 +411,23 @@ TEST_F(MouseTest, DragEndsUnappliedWhenTheButtonIsFoundUpOrTheFormIsDeactivated)
     EXPECT_TRUE(Moved.empty());
 }
 
+TEST_F(MouseTest, AFastClickEndsWhatItStartedWhicheverWindowIsActiveWhenItIsHandled) {
+    TBox* box = Add("box", 16, 16, 80, 40);
+    Activate();
+    // Press and release come together, and another window is active before their turn comes.
+    Press(Form, {20, 20});
+    Release(Form, {20, 20});
+    ShowForm(&Owner);
+    Pump();
+    Pump();
+    EXPECT_EQ(Designer->Control(), box);
+    EXPECT_EQ(Designer->DragState(), TDragState::None);
+    EXPECT_FALSE(Designer->HintWindow()->Visible());
+    EXPECT_TRUE(Designer->GrabHandles()->Enabled());
+    EXPECT_TRUE(Designer->GrabHandles()->Visible());
+    EXPECT_EQ(TApplication::Instance().GetCapture(), nullptr);
+}
+
 TEST_F(MouseTest, ADestroyedControlLeavesTheSelectionAndEndsTheDrag) {
     TBox* a = Add("a", 16, 16, 40, 40);
     TBox* b = Add("b", 100, 16, 40, 40);
