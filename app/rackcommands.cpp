@@ -85,14 +85,12 @@ void TRackCommands::CloseAllSheets() {
 
 void TRackCommands::Properties() {
     TfrmRack& rack = FShell.Rack();
-    const TControl* current = rack.Designer()->Control();
-    if (!current) return;
-    const int count = rack.ControlCount();
-    for (int i = 0; i < count; ++i) {
-        if (rack.Controls(i)->Name() != current->Name()) continue;
+    TControl* current = rack.Designer()->Control();
+    // Only the rack's own children have sheets; a control inside a container has none.
+    if (current && current->Parent() == &rack) {
         if (TPropertySheet* sheet = FShell.SheetForClass(current->ClassName())) {
             CloseAllSheets();
-            sheet->Fill(i);
+            sheet->Fill(*current);
             sheet->Show();
         }
     }
@@ -163,13 +161,23 @@ void TRackCommands::LoadRack() {
                    TMsgDlgType::mtConfirmation,
                    TMsgDlgButtons{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) == mrNo)
         return;
-    RemoveControls();
     TOpenDialog* dialog = FShell.Palette().OpenDialog();
     dialog->SetInitialDir(TApplication::Instance().ExeDir());
+    // The rack is cleared only once there is a file to replace it: a cancelled dialog keeps
+    // the controls, and with them whatever the current file name still refers to.
     if (!dialog->Execute()) return;
+    RemoveControls();
     try {
         ReadRack(dialog->FileName());
     } catch (const std::exception&) {
+        // What was read stays on the rack, but it is not that file's rack any more: saving
+        // must ask for a name rather than overwrite the file that failed to load, or the file
+        // the rack came from before.
+        TfrmRack& rack = FShell.Rack();
+        rack.SetBorderStyle(TFormBorderStyle::bsSizeable);
+        rack.SetBorderIcons(TBorderIcons{});
+        FShell.Palette().SetRackFileName(QString());
+        ShowFileName(QStringLiteral("untitled.res"));
         MessageBox(QStringLiteral("Error loading rack !"), QString(), MB_OK);
     }
     CloseAllSheets();

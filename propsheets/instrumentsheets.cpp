@@ -15,10 +15,10 @@ TSheetRow ScaleIntegerRow(QString key, int (TVrMeterScale::*get)() const,
     return TextRow(
         std::move(key),
         [get](const TControl& c) {
-            return QString::number((static_cast<const TVrMeter&>(c).Scale()->*get)());
+            return QString::number((SheetControl<TVrMeter>(c).Scale()->*get)());
         },
         [set](TControl& c, const QString& text) {
-            (static_cast<TVrMeter&>(c).Scale()->*set)(StrToIntStrict(text));
+            (SheetControl<TVrMeter>(c).Scale()->*set)(StrToIntStrict(text));
         });
 }
 
@@ -26,8 +26,8 @@ TSheetRow ScaleColorRow(QString key, TColor (TVrMeterScale::*get)() const,
                         void (TVrMeterScale::*set)(TColor)) {
     return ColorRow(
         std::move(key),
-        [get](const TControl& c) { return (static_cast<const TVrMeter&>(c).Scale()->*get)(); },
-        [set](TControl& c, TColor color) { (static_cast<TVrMeter&>(c).Scale()->*set)(color); });
+        [get](const TControl& c) { return (SheetControl<TVrMeter>(c).Scale()->*get)(); },
+        [set](TControl& c, TColor color) { (SheetControl<TVrMeter>(c).Scale()->*set)(color); });
 }
 
 }  // namespace
@@ -82,11 +82,11 @@ TSheetDefinition SliderSheet() {
         return ColorRow(
             std::move(key),
             [high](const TControl& c) {
-                const TVrPalette* p = static_cast<const TVrSlider&>(c).Palette();
+                const TVrPalette* p = SheetControl<TVrSlider>(c).Palette();
                 return high ? p->High() : p->Low();
             },
             [high](TControl& c, TColor color) {
-                TVrPalette* p = static_cast<TVrSlider&>(c).Palette();
+                TVrPalette* p = SheetControl<TVrSlider>(c).Palette();
                 high ? p->SetHigh(color) : p->SetLow(color);
             });
     };

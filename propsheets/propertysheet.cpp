@@ -53,24 +53,34 @@ TPropertySheet::TPropertySheet(TComponent* owner, const TSheetHost& host, const 
     FOpenDialog->SetFilter(QStringLiteral("Bitmap image|*.bmp"));
 }
 
-TControl* TPropertySheet::EditedControl() const {
-    if (FChildIndex < 0 || FChildIndex >= FHost.Rack.ControlCount()) return nullptr;
-    return FHost.Rack.Controls(FChildIndex);
+void TPropertySheet::Follow(TControl* control) {
+    if (FControl == control) return;
+    if (FControl) RemoveFreeNotification(FControl);
+    FControl = control;
+    if (control) FreeNotification(control);
 }
 
-void TPropertySheet::Fill(int childIndex) {
+void TPropertySheet::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation != TOperation::opRemove || component != FControl) return;
+    // The control has already unlinked this sheet from its listeners.
+    FControl = nullptr;
+    if (IsDestroying()) return;
+    FGrid->Strings()->Clear();
+    Hide();
+}
+
+void TPropertySheet::Fill(TControl& control) {
     SetBounds(FHost.Palette.Left(), FHost.Palette.Top() + FHost.Palette.Height(), Width(),
               Height());
-    FChildIndex = childIndex;
+    Follow(&control);
     FGrid->Strings()->Clear();
-    TControl* control = EditedControl();
-    if (!control) return;
-    FGrid->InsertRow(QStringLiteral("Name"), control->Name(), true);
-    if (FDefinition.OnFill) FDefinition.OnFill(*control, *this);
+    FGrid->InsertRow(QStringLiteral("Name"), control.Name(), true);
+    if (FDefinition.OnFill) FDefinition.OnFill(control, *this);
     for (const TSheetRow& row : FDefinition.Rows) {
         switch (row.Kind) {
             case TSheetRowKind::Text:
-                FGrid->InsertRow(row.Key, row.Read(*control), true);
+                FGrid->InsertRow(row.Key, row.Read(control), true);
                 break;
             case TSheetRowKind::Dialog: {
                 const int at = FGrid->InsertRow(row.Key, FDefinition.DialogText, true);
@@ -79,7 +89,7 @@ void TPropertySheet::Fill(int childIndex) {
                 break;
             }
             case TSheetRowKind::Pick: {
-                const QString shown = row.Read(*control);
+                const QString shown = row.Read(control);
                 const int at = FGrid->InsertRow(
                     row.Key, shown.isEmpty() ? QStringLiteral("Click to change") : shown, true);
                 TItemProp* props = FGrid->ItemProps(at);

@@ -3,8 +3,9 @@
 // control of the rack and writing back to it. Each kind's sheet is only a list of rows
 // (TSheetDefinition); the window, filling, the dialogs and Apply are shared.
 //
-// A sheet knows its control by its index among the rack window's direct children, as the
-// Properties command passes it.
+// A sheet follows the control it was filled from, not a position among the rack's children:
+// placing, deleting and sending controls to the back shift positions under an open sheet. When
+// that control is destroyed the sheet hides, so it never writes to another control.
 
 #include <QStringList>
 #include <functional>
@@ -72,16 +73,15 @@ public:
     TPropertySheet(TComponent* owner, const TSheetHost& host, const QString& name,
                    const QString& caption, TSheetDefinition definition);
 
-    // Places the sheet under the palette, remembers the child, and shows its current values.
-    void Fill(int childIndex);
+    // Places the sheet under the palette, follows `control`, and shows its current values.
+    void Fill(TControl& control);
     // Sets the name and the text and pick rows, stopping at the first that fails.
     void Apply();
     // The ellipsis button of the current row.
     void EditCurrentRow();
 
-    // The rack child being edited; none when the index no longer names a child.
-    TControl* EditedControl() const;
-    int ChildIndex() const { return FChildIndex; }
+    // The control being edited; none before the first Fill and once it has been destroyed.
+    TControl* EditedControl() const { return FControl; }
 
     TValueListEditor* Grid() const { return FGrid; }
     TButton* ApplyButton() const { return FApply; }
@@ -89,12 +89,16 @@ public:
     TFontDialog* FontDialog() const { return FFontDialog; }
     TOpenDialog* OpenDialog() const { return FOpenDialog; }
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     void Reselect(TControl& control);
+    void Follow(TControl* control);
 
     TSheetHost FHost;
     TSheetDefinition FDefinition;
-    int FChildIndex = -1;
+    TControl* FControl = nullptr;  // cleared by the destroy notification
     TValueListEditor* FGrid = nullptr;
     TButton* FApply = nullptr;
     TColorDialog* FColorDialog = nullptr;

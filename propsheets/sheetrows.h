@@ -8,9 +8,26 @@
 #include "propsheets/propertysheet.h"
 #include "propsheets/sheetvalues.h"
 #include "toolkit/colors.h"
+#include "toolkit/exceptions.h"
 #include "toolkit/font.h"
 
 namespace mox {
+
+// The control as the class a row was written for. A row never writes through an unchecked cast:
+// a control of another class is refused with an error, which Apply reports like a bad value.
+inline void RequireClass(const TControl& control, const TClassInfo& cls) {
+    if (!control.InheritsFrom(cls)) throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+}
+template <class C>
+C& SheetControl(TControl& control) {
+    RequireClass(control, C::StaticClass());
+    return static_cast<C&>(control);
+}
+template <class C>
+const C& SheetControl(const TControl& control) {
+    RequireClass(control, C::StaticClass());
+    return static_cast<const C&>(control);
+}
 
 // A pick row over any value type: each entry stands for one value; the row shows the entry of
 // the control's current value.
@@ -23,14 +40,14 @@ TSheetRow PickRow(QString key, std::vector<std::pair<QString, V>> entries, V (C:
     for (const auto& entry : entries)
         row.Entries << entry.first;
     row.Read = [entries, get](const TControl& control) {
-        const V current = (static_cast<const C&>(control).*get)();
+        const V current = (SheetControl<C>(control).*get)();
         for (const auto& [text, value] : entries)
             if (value == current) return text;
         return QString();
     };
     row.Write = [entries, set](TControl& control, const QString& text) {
         for (const auto& [entryText, value] : entries)
-            if (entryText == text) (static_cast<C&>(control).*set)(value);
+            if (entryText == text) (SheetControl<C>(control).*set)(value);
     };
     return row;
 }
@@ -58,9 +75,9 @@ template <class C>
 TSheetRow IntegerRow(QString key, int (C::*get)() const, void (C::*set)(int)) {
     return TextRow(
         std::move(key),
-        [get](const TControl& c) { return QString::number((static_cast<const C&>(c).*get)()); },
+        [get](const TControl& c) { return QString::number((SheetControl<C>(c).*get)()); },
         [set](TControl& c, const QString& text) {
-            (static_cast<C&>(c).*set)(StrToIntStrict(text));
+            (SheetControl<C>(c).*set)(StrToIntStrict(text));
         });
 }
 

@@ -69,7 +69,7 @@ TSheetDefinition ImageSheet() {
     // The path goes into Hint: the picture itself is not saved with the rack but read from
     // there again after every save and load.
     image.Edit = [](TControl& control, TPropertySheet& owner) {
-        auto& target = static_cast<TImage&>(control);
+        auto& target = SheetControl<TImage>(control);
         if (!owner.OpenDialog()->Execute()) return;
         const QString path = owner.OpenDialog()->FileName();
         try {

@@ -39,5 +39,6 @@ MOX_EXCEPTION(EReadError, EFilerError);
 MOX_EXCEPTION(EWriteError, EFilerError);
 MOX_EXCEPTION(EClassNotFound, EFilerError);
 MOX_EXCEPTION(EPropertyError, Exception);
+MOX_EXCEPTION(EInvalidCast, Exception);
 
 }  // namespace mox

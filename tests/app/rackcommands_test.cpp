@@ -2,11 +2,13 @@
 // dialog answered through the scripted provider.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/shelltesting.h"
-#include "rackfile/rackio.h"
 #include "instruments/output/vrmeter.h"
+#include "propsheets/sheetrows.h"
+#include "rackfile/rackio.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/dialogprovider.h"
 #include "toolkit/image.h"
@@ -61,11 +63,53 @@ TEST_F(RackCommandsTest, LoadAsksOnlyWithControlsAndNoLeavesTheRackAlone) {
     EXPECT_NE(Placed("label1"), nullptr);
     EXPECT_EQ(Dialogs.FileRequests().size(), 1u);
 
-    // Yes clears the rack before the file is chosen: cancelling leaves it empty.
+    // Yes, then cancelling the file choice, keeps the rack as it was.
     Dialogs.AnswerMessage(TMsgDlgBtn::mbYes).CancelFile();
     Commands.LoadRack();
-    EXPECT_FALSE(Commands.RackHoldsControls());
+    EXPECT_NE(Placed("label1"), nullptr);
     EXPECT_EQ(Palette.Caption(), "Moxbench - untitled.res");
+}
+
+TEST_F(RackCommandsTest, LoadNeverLeavesTheFileNameOnAnotherRack) {
+    Place("Label", {8, 8});
+    Place("Edit", {8, 40});
+    Dialogs.AnswerFile(PathOf("kept.res"));
+    Commands.SaveRackAs();
+    QFile kept(PathOf("kept.res"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray saved = kept.readAll();
+    kept.close();
+
+    // Cancelling the open dialog: the rack and its file name stay, so Save rack writes the
+    // same rack to the same file.
+    Dialogs.AnswerMessage(TMsgDlgBtn::mbYes).CancelFile();
+    Commands.LoadRack();
+    EXPECT_NE(Placed("edit1"), nullptr);
+    Commands.SaveRack();
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), saved);
+    kept.close();
+
+    // A file that fails part-way: the rack forgets its file name, so Save rack asks for one.
+    QByteArray cut = saved;
+    cut.chop(20);
+    QFile damaged(PathOf("cut.res"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(cut);
+    damaged.close();
+    Dialogs.AnswerMessage(TMsgDlgBtn::mbYes).AnswerFile(damaged.fileName());
+    Commands.LoadRack();
+    EXPECT_EQ(MessagesShown().last(), "Error loading rack !");
+    EXPECT_EQ(Palette.Caption(), "Moxbench - untitled.res");
+    EXPECT_EQ(Rack.BorderStyle(), TFormBorderStyle::bsSizeable);
+    const std::size_t asked = Dialogs.FileRequests().size();
+    Dialogs.CancelFile();
+    Commands.SaveRack();
+    ASSERT_EQ(Dialogs.FileRequests().size(), asked + 1);
+    EXPECT_TRUE(Dialogs.FileRequests().back().Save);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), saved);
+    EXPECT_EQ(QFileInfo(damaged).size(), cut.size());
 }
 
 TEST_F(RackCommandsTest, SaveAndLoadRoundTripWithTheFixUps) {
@@ -253,6 +297,46 @@ TEST_F(RackCommandsTest, SheetApplyStopsAtTheFirstFailureAndKeepsWhatCameBefore)
     sheet->EditCurrentRow();
     EXPECT_EQ(memo->Color(), clYellow);
     EXPECT_EQ(Dialogs.ColorRequests().back(), before);
+}
+
+TEST_F(RackCommandsTest, AnOpenSheetFollowsItsControlAndHidesWhenItGoes) {
+    Rack.Designer()->SetSnapToGrid(false);
+    TControl* edit = Place("Edit", {8, 8});
+    auto* memo = dynamic_cast<TMemo*>(Place("Memo", {8, 60}));
+    ASSERT_TRUE(edit && memo);
+    Commands.Properties();
+    TPropertySheet* sheet = VisibleSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->EditedControl(), memo);
+
+    // Placing and sending to back shift the rack's children under the open sheet.
+    Place("Label", {200, 8});
+    Rack.Designer()->SetControl(edit);
+    Commands.SendToBack();
+    sheet->Grid()->SetValue(0, QStringLiteral("notes"));
+    sheet->Grid()->SetValue(1, QStringLiteral("Vertical"));
+    sheet->Apply();
+    EXPECT_TRUE(Dialogs.Messages().empty());
+    EXPECT_EQ(memo->Name(), "notes");
+    EXPECT_EQ(memo->ScrollBars(), TScrollStyle::ssVertical);
+    EXPECT_EQ(edit->Name(), "edit1");
+
+    // Destroying the edited control hides the sheet; it edits nothing afterwards.
+    ASSERT_TRUE(sheet->Visible());
+    memo->SetParent(nullptr);
+    delete memo;
+    EXPECT_FALSE(sheet->Visible());
+    EXPECT_EQ(sheet->EditedControl(), nullptr);
+    sheet->Apply();
+    sheet->EditCurrentRow();
+    EXPECT_EQ(edit->Name(), "edit1");
+
+    // A row never writes through to a control of another class.
+    TSheetRow rows =
+        PickRow<TMemo, bool>(QStringLiteral("Read only"), {{QStringLiteral("Yes"), true}},
+                             &TMemo::ReadOnly, &TMemo::SetReadOnly);
+    EXPECT_THROW(rows.Write(*edit, QStringLiteral("Yes")), EInvalidCast);
+    EXPECT_THROW(static_cast<void>(rows.Read(*edit)), EInvalidCast);
 }
 
 TEST_F(RackCommandsTest, MeterSheetAppliesTheRangeMaximumFirstAndReportsACrossedRange) {
