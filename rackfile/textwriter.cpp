@@ -32,18 +32,22 @@ QString ClassicFloat(const char* first, const char* last) {
 }
 
 // to_chars is locale-independent, so "." is the separator whatever LC_NUMERIC says.
-QString FormatExtended(long double value) {
+// Extended values and dates: the shortest general form with at most 15 significant digits.
+QString FormatFifteenDigits(long double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::general, kExtendedDigits);
-    QString text = ClassicFloat(buffer, result.ptr);
+    return ClassicFloat(buffer, result.ptr);
+}
+
+QString FormatExtended(long double value) {
+    QString text = FormatFifteenDigits(value);
     if (!text.contains(u'.') && !text.contains(u'E')) text += QStringLiteral(".0");
     return text;
 }
 
-// Singles and dates: the shortest form that reads back to the same bits.
-template <typename T>
-QString FormatShortest(T value) {
+// Singles: the shortest form that reads back to the same bits (never more than 9 digits).
+QString FormatSingle(float value) {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
@@ -174,11 +178,11 @@ private:
                 break;
             case TValueType::vaSingle:
                 if (!std::isfinite(v.Single)) Fail(QStringLiteral("Value is not finite"));
-                FOut += FormatShortest(v.Single) + u's';
+                FOut += FormatSingle(v.Single) + u's';
                 break;
             case TValueType::vaDate:
                 if (!std::isfinite(v.Date)) Fail(QStringLiteral("Value is not finite"));
-                FOut += FormatShortest(v.Date) + u'd';
+                FOut += FormatFifteenDigits(v.Date) + u'd';
                 break;
             case TValueType::vaCurrency:
                 FOut += FormatCurrency(v.Integer);

@@ -59,7 +59,7 @@ TObjectRecord EveryKind() {
     TStreamValue single = Typed(TValueType::vaSingle);
     single.Single = 0.1f;
     TStreamValue date = Typed(TValueType::vaDate);
-    date.Date = 45123.123456789012;
+    date.Date = 45123.1234567891;
     TStreamValue money = Typed(TValueType::vaCurrency);
     money.Integer = std::numeric_limits<std::int64_t>::min();
     TStreamValue cents = Typed(TValueType::vaCurrency);
@@ -235,6 +235,28 @@ TEST(StreamText, Numbers) {
     EXPECT_EQ(ReadValue("-129").Type, TValueType::vaInt16);
     EXPECT_EQ(ReadValue("1.5s").Single, 1.5f);
     EXPECT_EQ(ReadValue("2.5D").Date, 2.5);
+
+    // Dates, like extended values, keep at most 15 significant digits; singles the shortest
+    // form of their own 9 or fewer.
+    struct Row {
+        TValueType Type;
+        double Value;
+        const char* Text;
+    };
+    for (const Row& row :
+         {Row{TValueType::vaDate, 2.718281828459045, "2.71828182845905d"},
+          Row{TValueType::vaDate, 9.098890172256215E8, "909889017.225621d"},
+          Row{TValueType::vaDate, 2.25, "2.25d"}, Row{TValueType::vaDate, 1E20, "1E20d"},
+          Row{TValueType::vaSingle, 0.1f, "0.1s"},
+          Row{TValueType::vaSingle, 3.4028235E38f, "3.4028235E38s"}}) {
+        SCOPED_TRACE(row.Text);
+        TStreamValue value = Typed(row.Type);
+        if (row.Type == TValueType::vaDate)
+            value.Date = row.Value;
+        else
+            value.Single = static_cast<float>(row.Value);
+        EXPECT_EQ(WrittenValue(value), row.Text);
+    }
 
     TStreamValue money = Typed(TValueType::vaCurrency);
     money.Integer = -1;
