@@ -144,7 +144,9 @@ std::optional<TPaintSource> TCanvas::PenSource() const {
 }
 
 int TCanvas::PenWidth() const {
-    return std::max(1, FPen->Width());
+    // A pen as wide as the coordinate space already covers all of it; the limit keeps the
+    // outline's bounds arithmetic inside int.
+    return std::clamp(FPen->Width(), 1, kCoordLimit);
 }
 
 TShapePaint TCanvas::ShapePaint(bool withBrush) const {
@@ -474,7 +476,8 @@ void TCanvas::CopyRect(const TRect& destRect, const TCanvas& source, const TRect
 }
 
 void TCanvas::DrawBitmap(const TRect& dest, const TBitmap& bitmap, const TRect& src,
-                         std::optional<TColor> transparent) {
+                         std::optional<TColor> transparent,
+                         const std::optional<TPaintSource>& keyFill) {
     TCanvasDevice& device = Device();
     if (bitmap.Empty()) return;
     TBlit blit;
@@ -483,7 +486,10 @@ void TCanvas::DrawBitmap(const TRect& dest, const TBitmap& bitmap, const TRect& 
     blit.Src = Limited(src).ToQRect();
     // Leaving a colour out is a plain copy of the rest.
     blit.Rop = transparent ? cmSrcCopy : FCopyMode;
-    if (transparent) blit.Transparent = ToQRgb(*transparent);
+    if (transparent) {
+        blit.Transparent = ToQRgb(*transparent);
+        blit.KeyFill = keyFill;
+    }
     blit.Pattern = ToQRgb(FBrush->Color());
     device.Blit(blit);
 }
@@ -495,16 +501,17 @@ std::optional<TColor> TCanvas::TransparentColorOf(const TBitmap& bitmap) {
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     const TRect whole{0, 0, bitmap.Width(), bitmap.Height()};
     DrawBitmap(Bounds(LimitCoord(x), LimitCoord(y), bitmap.Width(), bitmap.Height()), bitmap, whole,
-               TransparentColorOf(bitmap));
+               TransparentColorOf(bitmap), std::nullopt);
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
-    DrawBitmap(rect, bitmap, {0, 0, bitmap.Width(), bitmap.Height()}, TransparentColorOf(bitmap));
+    DrawBitmap(rect, bitmap, {0, 0, bitmap.Width(), bitmap.Height()}, TransparentColorOf(bitmap),
+               std::nullopt);
 }
 
 void TCanvas::BrushCopy(const TRect& destRect, const TBitmap& bitmap, const TRect& srcRect,
                         TColor transparentColor) {
-    DrawBitmap(destRect, bitmap, srcRect, transparentColor);
+    DrawBitmap(destRect, bitmap, srcRect, transparentColor, TPaintSource::OfBrush(*FBrush));
 }
 
 }  // namespace mox

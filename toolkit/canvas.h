@@ -112,7 +112,8 @@ public:
     // transparent colour, otherwise the copy mode applies.
     void Draw(int x, int y, const TBitmap& bitmap);
     void StretchDraw(const TRect& rect, const TBitmap& bitmap);
-    // Copies `srcRect` of `bitmap` to `destRect`, leaving out pixels of `transparentColor`.
+    // Copies `srcRect` of `bitmap` to `destRect`; pixels of `transparentColor` take the brush, so
+    // a clear brush leaves them out.
     void BrushCopy(const TRect& destRect, const TBitmap& bitmap, const TRect& srcRect,
                    TColor transparentColor);
 
@@ -136,8 +137,9 @@ private:
     void DrawCurve(TCurveKind kind, const TRect& box, TPoint start, TPoint end);
     void PaintText(TCanvasDevice& device, const QRect& clip, const QRect& background,
                    TPoint topLeft, const TPrefixedText& text);
+    // Pixels of `transparent` are left out, or take `keyFill` where one is given.
     void DrawBitmap(const TRect& dest, const TBitmap& bitmap, const TRect& src,
-                    std::optional<TColor> transparent);
+                    std::optional<TColor> transparent, const std::optional<TPaintSource>& keyFill);
     static std::optional<TColor> TransparentColorOf(const TBitmap& bitmap);
 
     std::unique_ptr<TFont> FFont;

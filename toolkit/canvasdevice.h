@@ -58,8 +58,9 @@ struct TBlit {
     const QImage* Source = nullptr;  // RGB32
     QRect Src;                       // stretched onto Dest when the sizes differ
     TCopyMode Rop = cmSrcCopy;
-    std::optional<QRgb> Transparent;  // source pixels of this colour are left out
-    QRgb Pattern = 0;                 // the brush colour, for modes that use the pattern
+    std::optional<QRgb> Transparent;      // source pixels of this colour are left out...
+    std::optional<TPaintSource> KeyFill;  // ...or, when given, take this brush's colours
+    QRgb Pattern = 0;                     // the brush colour, for modes that use the pattern
 };
 
 class TCanvasDevice {

@@ -159,7 +159,10 @@ void TImageDevice::Blit(const TBlit& blit) {
             const int sx = columns[static_cast<std::size_t>(x - area.left())];
             if (sx < 0) continue;
             const QRgb s = from[sx];
-            if (blit.Transparent && ((s ^ *blit.Transparent) & kColorBits) == 0) continue;
+            if (blit.Transparent && ((s ^ *blit.Transparent) & kColorBits) == 0) {
+                if (blit.KeyFill) CombineAt(to[x], x, y, *blit.KeyFill, TPenMode::pmCopy);
+                continue;
+            }
             to[x] = combine(s, to[x]);
         }
     }

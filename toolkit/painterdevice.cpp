@@ -116,7 +116,9 @@ void TPainterDevice::Blit(const TBlit& blit) {
             painter.drawImage(blit.Dest, *blit.Source, blit.Src);
             return;
         }
-        // Leave the transparent colour out by making it see-through.
+        // The brush goes under the whole block, so it shows where the transparent colour is
+        // left out by making it see-through.
+        if (blit.KeyFill) painter.fillRect(blit.Dest, blit.KeyFill->ToQBrush());
         QImage part = blit.Source->copy(blit.Src).convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < part.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(part.scanLine(y));

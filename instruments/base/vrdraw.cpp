@@ -5,8 +5,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
+#include "instruments/base/vrmapping.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/canvas.h"
 #include "toolkit/wincontrol.h"
@@ -14,17 +14,6 @@
 namespace mox {
 
 namespace {
-
-// A real result pulled into the integer range before truncation (a plain cast would be undefined
-// for values beyond it).
-int TruncToInt(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double lo = std::numeric_limits<int>::min();
-    constexpr double hi = std::numeric_limits<int>::max();
-    if (value <= lo) return std::numeric_limits<int>::min();
-    if (value >= hi) return std::numeric_limits<int>::max();
-    return static_cast<int>(std::trunc(value));
-}
 
 constexpr QRgb kColorBits = 0x00FFFFFFu;
 
@@ -60,16 +49,13 @@ TColor RealRGB(double r, double g, double b) {
     return RGB(ByteClamp(r), ByteClamp(g), ByteClamp(b));
 }
 
-namespace {
-// `rect` shrunk by `by` on every side, kept inside the coordinate space however large `by` is.
-void Shrink(TRect& rect, std::int64_t by) {
+TRect ShrunkRect(const TRect& rect, std::int64_t by) {
     auto move = [](int v, std::int64_t d) {
         const std::int64_t r = std::clamp<std::int64_t>(v + d, -kCoordLimit, kCoordLimit);
         return static_cast<int>(r);
     };
-    rect = {move(rect.Left, by), move(rect.Top, by), move(rect.Right, -by), move(rect.Bottom, -by)};
+    return {move(rect.Left, by), move(rect.Top, by), move(rect.Right, -by), move(rect.Bottom, -by)};
 }
-}  // namespace
 
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
     if (width <= 0) return;
@@ -93,9 +79,9 @@ void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, 
                                            Point(rect.Right, rect.Bottom),
                                            Point(rect.Left - 1, rect.Bottom)};
         canvas.Polyline(bottom);
-        Shrink(rect, 1);
+        rect = ShrunkRect(rect, 1);
     }
-    Shrink(rect, std::int64_t{width} - drawn);
+    rect = ShrunkRect(rect, std::int64_t{width} - drawn);
     ++rect.Right;
     ++rect.Bottom;
 }

@@ -3,6 +3,7 @@
 // or bitmap they are given and keep no state, so each can be checked pixel by pixel on its own.
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 #include "instruments/base/vrtypes.h"
@@ -38,6 +39,9 @@ inline int RectHeight(const TRect& r) {
 inline bool RectsEqual(const TRect& a, const TRect& b) {
     return a == b;
 }
+// `rect` shrunk by `by` on every side (grown for a negative `by`), kept inside the canvas's
+// coordinate space however large `by` is.
+TRect ShrunkRect(const TRect& rect, std::int64_t by);
 
 // `x` rounded (halves to even) into 0..255; not-a-number gives 0.
 int ByteClamp(double x);

@@ -1,45 +1,68 @@
 #include "instruments/input/slidergeometry.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
+
+#include "instruments/base/vrdraw.h"
+#include "instruments/base/vrmapping.h"
 
 namespace mox {
 
 TSliderTrack SliderTrack(const TRect& client, int borderWidth, int thumbIndent,
                          TVrOrientation orientation, int thumbWidth, int thumbHeight) {
-    const int inset = borderWidth + thumbIndent;
-    const TRect track{client.Left + inset, client.Top + inset, client.Right - inset,
-                      client.Bottom - inset};
+    const TRect track = ShrunkRect(client, std::int64_t{borderWidth} + thumbIndent);
     if (orientation == TVrOrientation::voHorizontal)
-        return {track, std::max(0, track.Left), track.Width() - thumbWidth};
-    return {track, std::max(0, track.Top), track.Height() - thumbHeight};
+        return {track, std::max(0, track.Left),
+                SaturatedInt(std::int64_t{track.Width()} - thumbWidth)};
+    return {track, std::max(0, track.Top),
+            SaturatedInt(std::int64_t{track.Height()} - thumbHeight)};
 }
 
 int ValueToOffset(const TSliderMapping& m, int position) {
     const TSliderTrack& t = m.Track;
-    int offset = t.Start;
-    if (m.MaxValue != m.MinValue && t.Travel > 0) {
-        const double share = static_cast<double>(position - m.MinValue) / (m.MaxValue - m.MinValue);
-        offset = t.Start + static_cast<int>(std::nearbyint(t.Travel * share));
-    }
+    const std::int64_t offset = ValueToPixel(position, m.MinValue, m.MaxValue, t.Start, t.Travel);
     // The minimum is at the bottom of a vertical slider and at the right of a horizontal one
     // that runs top-right.
     if (m.Orientation == TVrOrientation::voVertical && m.Style == TVrSliderStyle::ssBottomLeft)
-        offset = t.Track.Top + t.Track.Bottom - offset - m.ThumbHeight;
-    else if (m.Orientation == TVrOrientation::voHorizontal && m.Style == TVrSliderStyle::ssTopRight)
-        offset = t.Track.Left + t.Track.Right - offset - m.ThumbWidth;
-    return offset;
+        return SaturatedInt(std::int64_t{t.Track.Top} + t.Track.Bottom - offset - m.ThumbHeight);
+    if (m.Orientation == TVrOrientation::voHorizontal && m.Style == TVrSliderStyle::ssTopRight)
+        return SaturatedInt(std::int64_t{t.Track.Left} + t.Track.Right - offset - m.ThumbWidth);
+    return static_cast<int>(offset);
 }
 
 int OffsetToValue(const TSliderMapping& m, int p) {
     const TSliderTrack& t = m.Track;
     if (t.Travel <= 0) return m.MinValue;
-    p = std::clamp(p, t.Start, t.Start + t.Travel);
-    if (m.Orientation == TVrOrientation::voVertical) p = m.ClientHeight - p - m.ThumbHeight;
-    const double scaled = static_cast<double>(p - t.Start) * (m.MaxValue - m.MinValue) / t.Travel;
-    int value = std::max(0, static_cast<int>(std::nearbyint(scaled))) + m.MinValue;
-    value = std::min(value, m.MaxValue);
-    return m.Style == TVrSliderStyle::ssBottomLeft ? value : m.MaxValue + m.MinValue - value;
+    std::int64_t q = std::clamp<std::int64_t>(p, t.Start, std::int64_t{t.Start} + t.Travel);
+    if (m.Orientation == TVrOrientation::voVertical)
+        q = std::int64_t{m.ClientHeight} - q - m.ThumbHeight;
+    const int value = PixelToValue(q - t.Start, t.Travel, m.MinValue, m.MaxValue);
+    if (m.Style == TVrSliderStyle::ssBottomLeft) return value;
+    return SaturatedInt(std::int64_t{m.MaxValue} + m.MinValue - value);
+}
+
+std::vector<TSliderTick> SliderTicks(TSize size, TVrOrientation orientation, TVrSliderStyle style,
+                                     int tickWidth, int spacing) {
+    std::vector<TSliderTick> ticks;
+    const bool vertical = orientation == TVrOrientation::voVertical;
+    const std::int64_t extent = vertical ? size.cy : size.cx;
+    if (extent <= 0 || (vertical ? size.cx : size.cy) <= 0) return ticks;
+    const std::int64_t width = std::max(tickWidth, 1);
+    const std::int64_t pitch = width + std::max(spacing, 0);
+    const std::int64_t count = extent / pitch + 2;
+    const bool fromStart =
+        vertical ? style == TVrSliderStyle::ssTopRight : style == TVrSliderStyle::ssBottomLeft;
+    for (std::int64_t i = 0; i < count; ++i) {
+        // The band's leading edge along the axis, before clipping.
+        const std::int64_t lead = fromStart ? i * pitch : extent - width - i * pitch;
+        const std::int64_t from = std::max<std::int64_t>(lead, 0);
+        const std::int64_t to = std::min(lead + width, extent);
+        if (from >= to) continue;
+        const auto a = static_cast<int>(from), b = static_cast<int>(to);
+        const TRect band = vertical ? TRect{0, a, size.cx, b} : TRect{a, 0, b, size.cy};
+        ticks.push_back({band, lead % 2 != 0});
+    }
+    return ticks;
 }
 
 }  // namespace mox

@@ -1,6 +1,9 @@
 #include "instruments/input/vrslider.h"
 
+#include <cstdint>
+
 #include "instruments/base/vrdraw.h"
+#include "instruments/base/vrmapping.h"
 #include "instruments/base/vrresources.h"
 #include "toolkit/application.h"
 #include "toolkit/canvas.h"
@@ -256,8 +259,8 @@ void TVrSlider::LoadThumb() {
     if (custom) FThumb->Assign(custom);
     if (!custom || FThumb->Empty())
         LoadBuiltinBitmap(*FThumb, FOrientation == TVrOrientation::voVertical
-                                         ? QStringLiteral("VRSLIDERTHUMB_HORI")
-                                         : QStringLiteral("VRSLIDERTHUMB_VERT"));
+                                       ? QStringLiteral("VRSLIDERTHUMB_HORI")
+                                       : QStringLiteral("VRSLIDERTHUMB_VERT"));
     FThumbWidth = FThumb->Width() / FThumbStates;
     FThumbRect = Bounds(0, 0, FThumbWidth, ThumbHeight());
     CenterThumb();
@@ -284,9 +287,7 @@ void TVrSlider::PlaceThumb() {
 
 void TVrSlider::BuildTickImages() {
     if (Loading()) return;
-    TRect area = ClientRect();
-    area = Rect(area.Left + FBorderWidth, area.Top + FBorderWidth, area.Right - FBorderWidth,
-                area.Bottom - FBorderWidth);
+    TRect area = ShrunkRect(ClientRect(), FBorderWidth);
     FBevel->GetVisibleArea(area);
     for (TBitmap* image : {FUnlit.get(), FLit.get()})
         image->SetSize(std::max(area.Width(), 0), std::max(area.Height(), 0));
@@ -297,34 +298,23 @@ void TVrSlider::BuildTickImages() {
 void TVrSlider::DrawTicks(TBitmap& image, TColor color) const {
     if (image.Empty()) return;
     TCanvas& canvas = *image.Canvas();
-    const TRect whole = BitmapRect(image);
     canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetColor(Color());
-    canvas.FillRect(whole);
-    const bool vertical = FOrientation == TVrOrientation::voVertical;
-    const int pitch = FTickWidth + FSpacing;
-    const int count = (vertical ? whole.Height() : whole.Width()) / pitch + 2;
-    const bool fromStart =
-        vertical ? FStyle == TVrSliderStyle::ssTopRight : FStyle == TVrSliderStyle::ssBottomLeft;
-    // A pattern band for the checkered look: the tick colour where row and column agree in
-    // parity, the background elsewhere.
-    const std::unique_ptr<TBitmap> checker = FSolidFill ? nullptr : CheckerBitmap(color, Color());
-    if (checker)
-        canvas.Brush()->SetBitmap(checker.get());
-    else
+    canvas.FillRect(BitmapRect(image));
+    // A checkered tick takes the tick colour where row and column agree in parity counted from
+    // its own corner; the brush tiles from the image's corner, so a tick whose corner is odd
+    // takes the pattern with the colours exchanged.
+    std::unique_ptr<TBitmap> even, odd;
+    if (FSolidFill) {
         canvas.Brush()->SetColor(color);
-    for (int i = 0; i < count; ++i) {
-        TRect tick;
-        if (vertical) {
-            const int top =
-                fromStart ? whole.Top + i * pitch : whole.Bottom - FTickWidth - i * pitch;
-            tick = Bounds(whole.Left, top, whole.Width(), FTickWidth);
-        } else {
-            const int left =
-                fromStart ? whole.Left + i * pitch : whole.Right - FTickWidth - i * pitch;
-            tick = Bounds(left, whole.Top, FTickWidth, whole.Height());
-        }
-        canvas.FillRect(tick);
+    } else {
+        even = CheckerBitmap(color, Color());
+        odd = CheckerBitmap(Color(), color);
+    }
+    const TSize size{image.Width(), image.Height()};
+    for (const TSliderTick& tick : SliderTicks(size, FOrientation, FStyle, FTickWidth, FSpacing)) {
+        if (!FSolidFill) canvas.Brush()->SetBitmap(tick.OddCorner ? odd.get() : even.get());
+        canvas.FillRect(tick.Band);
     }
     canvas.Brush()->SetBitmap(nullptr);
 }
@@ -474,24 +464,25 @@ void TVrSlider::ShowThumbCursor(bool overThumb) {
 
 void TVrSlider::KeyDown(WPARAM& key, TShiftState shift) {
     if (NoShiftKeys(shift)) {
-        int step = 0;
+        // Wide enough for any increment from any position.
+        std::int64_t step = 0;
         const bool horizontal = FOrientation == TVrOrientation::voHorizontal;
         if (key == VK_HOME) {
             SetPosition(FMinValue);
         } else if (key == VK_END) {
             SetPosition(FMaxValue);
         } else if (horizontal && key == VK_LEFT) {
-            step = -FKeyIncrement;
+            step = -std::int64_t{FKeyIncrement};
         } else if (horizontal && key == VK_RIGHT) {
             step = FKeyIncrement;
         } else if (!horizontal && key == VK_UP) {
             step = FKeyIncrement;
         } else if (!horizontal && key == VK_DOWN) {
-            step = -FKeyIncrement;
+            step = -std::int64_t{FKeyIncrement};
         }
         if (step != 0) {
             if (FStyle == TVrSliderStyle::ssTopRight) step = -step;
-            SetPosition(FPosition + step);
+            SetPosition(SaturatedInt(FPosition + step));
         }
     }
     TVrCustomImageControl::KeyDown(key, shift);

@@ -1,5 +1,7 @@
 #include "instruments/output/vrmeter.h"
 
+#include <cstdint>
+
 #include "instruments/base/vrexceptions.h"
 #include "toolkit/canvas.h"
 #include "toolkit/classbuilder.h"
@@ -194,11 +196,12 @@ void TVrMeter::PaintLabels(const TMeterLayout& layout) {
     canvas.SetFont(Font());
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     const TMeterScaleSettings& scale = FScale->Settings();
-    const int reach = scale.HeightMax + layout.Radius - scale.HeightMin;
+    const std::int64_t reach = std::int64_t{scale.HeightMax} + layout.Radius - scale.HeightMin;
+    const auto radius = [reach](int offset) { return static_cast<double>(reach + offset); };
     for (const TMeterLabel& label :
          MeterLabels(layout, scale.Ticks, FLabels, FMinValue, FMaxValue)) {
-        const TPoint x = PointAt(layout.Pivot, label.Angle, reach + FLabelOffsetX);
-        const TPoint y = PointAt(layout.Pivot, label.Angle, reach + FLabelOffsetY);
+        const TPoint x = PointAt(layout.Pivot, label.Angle, radius(FLabelOffsetX));
+        const TPoint y = PointAt(layout.Pivot, label.Angle, radius(FLabelOffsetY));
         canvas.TextOut(x.X - canvas.TextWidth(label.Text) / 2,
                        y.Y - canvas.TextHeight(label.Text) / 2, label.Text);
     }
@@ -209,11 +212,13 @@ void TVrMeter::PaintNeedle(const TMeterLayout& layout) {
     canvas.Pen()->SetMode(TPenMode::pmCopy);
     canvas.Pen()->SetColor(FNeedleColor);
     canvas.Pen()->SetWidth(FNeedleWidth);
-    const int index = NeedleIndex(FPosition, FMinValue, FMaxValue, FScale->Ticks());
-    const TPoint tip =
-        PointAt(layout.Pivot, layout.StartAngle + index * layout.Step, layout.Radius);
-    canvas.MoveTo(layout.Pivot.X, layout.Pivot.Y);
-    canvas.LineTo(tip.X, tip.Y);
+    const double angle = ValueToAngle(FPosition, FMinValue, FMaxValue, FScale->Ticks(),
+                                      layout.StartAngle, layout.Step);
+    const auto needle =
+        SegmentWithinCoords(layout.Pivot, DialPoint(layout.Pivot, angle, layout.Radius));
+    if (!needle) return;
+    canvas.MoveTo(needle->first.X, needle->first.Y);
+    canvas.LineTo(needle->second.X, needle->second.Y);
 }
 
 void TVrMeter::PaintCaption(const TMeterLayout& layout) {
@@ -223,7 +228,7 @@ void TVrMeter::PaintCaption(const TMeterLayout& layout) {
     TRect area{0, 0, Width(), Height()};
     FBevel->GetVisibleArea(area);
     const QString caption = Caption();
-    canvas.TextOut(layout.Pivot.X - canvas.TextWidth(caption) / 2,
+    canvas.TextOut(static_cast<int>(layout.Pivot.X) - canvas.TextWidth(caption) / 2,
                    area.Bottom - canvas.TextHeight(caption) - 10, caption);
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -451,6 +452,45 @@ TEST(CanvasDevice, ExtremeCoordinatesDrawOnlyWhatIsVisible) {
     c.CopyRect(Rect(lo, lo, hi, hi), c, Rect(0, 0, 2, 2));
     c.StretchDraw(Rect(lo, lo, hi, hi), *bmp);
     EXPECT_EQ(CountPixels(*bmp, kSentinel), 0);
+}
+
+TEST(CanvasDevice, PensWiderThanTheCoordinateSpaceCoverEverythingWithoutOverflow) {
+    // A pen width read from a file may be anything; the widest lines and frames paint every
+    // pixel in reach.
+    struct Row {
+        const char* Name;
+        std::function<void(TCanvas&)> Draw;
+    };
+    const Row rows[] = {
+        {"line",
+         [](TCanvas& c) {
+             c.MoveTo(1, 1);
+             c.LineTo(2, 1);
+         }},
+        {"polyline",
+         [](TCanvas& c) {
+             const TPoint path[] = {{1, 1}, {2, 2}, {1, 3}};
+             c.Polyline(path);
+         }},
+        {"rectangle", [](TCanvas& c) { c.Rectangle(2, 2, 4, 4); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        auto bmp = SentinelBitmap(8, 8);
+        TCanvas& c = *bmp->Canvas();
+        c.Pen()->SetColor(clRed);
+        c.Pen()->SetWidth(INT_MAX);
+        row.Draw(c);
+        EXPECT_EQ(CountPixels(*bmp, clRed), 64);
+    }
+    // Curves go through Qt's stroker, which draws nothing for pens far wider than the curve;
+    // they only have to keep their arithmetic in range.
+    auto bmp = SentinelBitmap(8, 8);
+    TCanvas& c = *bmp->Canvas();
+    c.Pen()->SetWidth(INT_MAX);
+    c.Ellipse(2, 2, 4, 4);
+    c.Arc(2, 2, 4, 4, 4, 3, 2, 3);
+    c.Pie(2, 2, 4, 4, 4, 3, 2, 3);
 }
 
 TEST(CanvasDevice, UnboundCanvasRefusesToDraw) {

@@ -131,8 +131,57 @@ TEST(CanvasCopy, DrawLeavesOutTheTransparentColour) {
 TEST(CanvasCopy, BrushCopyLeavesOutTheGivenColour) {
     auto src = Quad();
     auto dest = SentinelBitmap(4, 2);
+    dest->Canvas()->Brush()->SetStyle(TBrushStyle::bsClear);
     dest->Canvas()->BrushCopy(Rect(0, 0, 4, 2), *src, Rect(0, 0, 2, 2), clRed);
     EXPECT_EQ(Picture(*dest, kLegend), "..GG\nBBWW");
+}
+
+// Where the source has the given colour the brush paints, through the same stretch as the rest;
+// the copy mode plays no part. A pattern brush tiles from the destination's origin.
+TEST(CanvasCopy, BrushCopyPaintsTheGivenColourWithTheBrush) {
+    auto stripes = SentinelBitmap(2, 1);
+    stripes->SetPixels(0, 0, clBlack);
+    stripes->SetPixels(1, 0, clWhite);
+    struct Row {
+        const char* Name;
+        TBrushStyle Style;
+        TColor Color;
+        TBitmap* Pattern;
+        TColor Key;
+        const char* Expected;
+    };
+    const Row rows[] = {
+        {"solid brush", TBrushStyle::bsSolid, clBlue, nullptr, clRed, "BBGG\nBBWW"},
+        {"the key's own colour keeps the source", TBrushStyle::bsSolid, clRed, nullptr, clRed,
+         "RRGG\nBBWW"},
+        {"key colour absent", TBrushStyle::bsSolid, clBlue, nullptr, clBlack, "RRGG\nBBWW"},
+        {"clear brush", TBrushStyle::bsClear, clBlue, nullptr, clWhite, "RRGG\nBB.."},
+        {"pattern brush", TBrushStyle::bsSolid, clBlue, stripes.get(), clWhite, "RRGG\nBB#W"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        auto src = Quad();
+        auto dest = SentinelBitmap(4, 2);
+        TCanvas& c = *dest->Canvas();
+        c.Brush()->SetColor(row.Color);
+        c.Brush()->SetStyle(row.Style);
+        c.Brush()->SetBitmap(row.Pattern);
+        c.SetCopyMode(cmSrcInvert);
+        c.BrushCopy(Rect(0, 0, 4, 2), *src, Rect(0, 0, 2, 2), row.Key);
+        EXPECT_EQ(Picture(*dest, kLegend), row.Expected);
+    }
+
+    // Drawn through a paint event's painter the brush shows the same way.
+    auto src = Quad();
+    QImage image(4, 2, QImage::Format_RGB32);
+    image.fill(ToQColor(kSentinel));
+    QPainter painter(&image);
+    TCanvas c;
+    c.BindPainter(&painter);
+    c.Brush()->SetColor(clBlue);
+    c.BrushCopy(Rect(0, 0, 4, 2), *src, Rect(0, 0, 2, 2), clRed);
+    painter.end();
+    EXPECT_EQ(Picture(image, kLegend), "BBGG\nBBWW");
 }
 
 TEST(CanvasCopy, SourceMustHaveReadablePixels) {

@@ -2,11 +2,22 @@
 // own mouse and keyboard handling driven by messages sent to the control.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <limits>
+
 #include "instruments/input/vrslider.h"
+#include "rackfile/rackio.h"
+#include "rackfile/textreader.h"
+#include "rackfile/textwriter.h"
 #include "toolkit/testwindows.h"
 
 namespace mox {
 namespace {
+
+constexpr int kMin = std::numeric_limits<int>::min();
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kTwoBillion = 2'000'000'000;
 
 TSliderMapping DefaultMapping(TVrSliderStyle style = TVrSliderStyle::ssBottomLeft) {
     return {SliderTrack({0, 0, 36, 171}, 1, 2, TVrOrientation::voVertical, 30, 13),
@@ -196,6 +207,174 @@ TEST_F(SliderTest, ClickBesideTheThumbNeedsActiveClickAndDraggingPinsAtTheEnds) 
     EXPECT_EQ(Slider->Position(), 0);
     Send(WM_LBUTTONUP, 18, 900);
     EXPECT_FALSE(Slider->Dragging());
+}
+
+// A range of two billion each way spans more than an int holds.
+TEST_F(SliderTest, WideRangeKeepsTheThumbOnTheTrack) {
+    Slider->SetMaxValue(kTwoBillion);
+    Slider->SetMinValue(-kTwoBillion);
+    const struct { int Position, Top; } rows[] = {{-kTwoBillion, 155}, {kTwoBillion, 3}, {0, 79}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Position);
+        Slider->SetPosition(row.Position);
+        Painted();
+        EXPECT_EQ(Slider->ThumbRect(), (TRect{3, row.Top, 33, row.Top + 13}));
+    }
+    const TBitmap& image = Slider->Image();
+    // The opaque thumb is there, pixel for pixel.
+    const TBitmap& thumb = Slider->Thumb();
+    for (int y = 0; y < thumb.Height(); ++y)
+        for (int x = 0; x < thumb.Width(); ++x)
+            ASSERT_EQ(image.Pixels(3 + x, 79 + y), thumb.Pixels(x, y)) << x << "," << y;
+
+    // Keys step from either end of int without wrapping.
+    Slider->SetMaxValue(kMax);
+    Slider->SetKeyIncrement(kMax);
+    Slider->SetPosition(kMax);
+    Key(VK_UP);
+    EXPECT_EQ(Slider->Position(), kMax);
+    Slider->SetMinValue(kMin);
+    Slider->SetKeyIncrement(kMin);
+    Key(VK_UP);  // a step of −2^31
+    EXPECT_EQ(Slider->Position(), -1);
+    Key(VK_DOWN);  // and one of +2^31, which only int64 holds
+    EXPECT_EQ(Slider->Position(), kMax);
+}
+
+TEST_F(SliderTest, ThumbOpaqueDecidesWhetherTheThumbsKeyColourShows) {
+    // A thumb of nothing but its key colour (the bottom-left pixel) over the lit ticks.
+    auto* list = new TVrBitmapList(Form);
+    TBitmap keyOnly;
+    keyOnly.SetSize(30, 13);
+    keyOnly.Canvas()->Brush()->SetColor(clFuchsia);
+    keyOnly.Canvas()->FillRect({0, 0, 30, 13});
+    list->Bitmaps()->Add(&keyOnly);
+    Slider->SetBitmapList(list);
+    Slider->SetThumbImageIndex(0);
+    struct Row {
+        const char* Name;
+        bool Opaque;
+        TColor TickRow, GapRow;
+    };
+    const Row rows[] = {
+        {"opaque", true, clFuchsia, clFuchsia},
+        {"see-through", false, clLime, clBlack},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TVrSliderOptions options =
+            Slider->Options() - TVrSliderOptions{TVrSliderOption::soThumbOpaque};
+        if (row.Opaque) options = options + TVrSliderOptions{TVrSliderOption::soThumbOpaque};
+        Slider->SetOptions(options);
+        const TBitmap& image = Painted();
+        EXPECT_EQ(image.Pixels(18, 164), row.TickRow);
+        EXPECT_EQ(image.Pixels(18, 163), row.GapRow);
+    }
+}
+
+// A checkered tick is filled from its own corner: its first pixel takes the tick colour, then
+// colours alternate along rows and columns, whatever the spacing and the end the ticks start at.
+TEST_F(SliderTest, CheckeredTicksTakeTheirPatternFromTheirOwnCorner) {
+    struct Row {
+        const char* Name;
+        TVrOrientation Orientation;
+        TVrSliderStyle Style;
+        int TickWidth, Spacing;
+    };
+    using enum TVrOrientation;
+    using enum TVrSliderStyle;
+    const Row rows[] = {
+        {"vertical from the bottom, spacing 1", voVertical, ssBottomLeft, 1, 1},
+        {"vertical from the bottom, spacing 2", voVertical, ssBottomLeft, 1, 2},
+        {"vertical from the bottom, thick ticks", voVertical, ssBottomLeft, 2, 2},
+        {"vertical from the top, spacing 2", voVertical, ssTopRight, 1, 2},
+        {"horizontal from the left, spacing 2", voHorizontal, ssBottomLeft, 1, 2},
+        {"horizontal from the right, thick ticks", voHorizontal, ssTopRight, 3, 2},
+    };
+    Slider->SetSolidFill(false);
+    constexpr int kInset = 6;          // frame 1 and bevel 5
+    constexpr int kExtent = 159;       // the tick area along the travel axis
+    constexpr int kAcross = 24;        // and across it
+    constexpr int kClearOfThumb = 24;  // the thumb and the lit ticks stay at the minimum end
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Slider->SetOrientation(row.Orientation);
+        Slider->SetStyle(row.Style);
+        Slider->SetTickWidth(row.TickWidth);
+        Slider->SetSpacing(row.Spacing);
+        const TBitmap& image = Painted();
+        const bool vertical = row.Orientation == voVertical;
+        // The minimum end is the bottom of a vertical slider, the left of a horizontal one.
+        const bool fromStart = vertical == (row.Style == ssTopRight);
+        const int pitch = row.TickWidth + row.Spacing;
+        for (int i = 0; i < kExtent / pitch; ++i) {
+            const int lead = fromStart ? i * pitch : kExtent - row.TickWidth - i * pitch;
+            const bool nearMinimum = (vertical == (row.Style == ssBottomLeft))
+                                         ? lead + row.TickWidth > kExtent - kClearOfThumb
+                                         : lead < kClearOfThumb;
+            if (nearMinimum) continue;
+            for (int along = 0; along < row.TickWidth; ++along)
+                for (int across = 0; across < kAcross; ++across) {
+                    const int a = kInset + lead + along, b = kInset + across;
+                    const TColor pixel = vertical ? image.Pixels(b, a) : image.Pixels(a, b);
+                    ASSERT_EQ(pixel, (along + across) % 2 == 0 ? clGreen : clBlack)
+                        << "tick " << i << " at " << along << "," << across;
+                }
+        }
+    }
+}
+
+// A rack whose sliders hold values at the ends of int, as a rack file holds them: it loads, and
+// every slider paints and takes keys without overflowing.
+TEST(SliderRackFileTest, SettingsAtTheEndsOfIntLoadAndPaint) {
+    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
+    {
+        QFile text(data + "extreme_sliders.txt"), binary(data + "extreme_sliders.res");
+        ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(binary.open(QIODevice::ReadOnly));
+        EXPECT_EQ(rack::WriteObjectText(rack::ReadObjectText(text.readAll())),
+                  rack::WriteObjectText(rack::ReadRackTree(binary.readAll())));
+    }
+    TClassRegistry registry;
+    registry.RegisterClass(TVrSlider::StaticClass());
+    TComponent owner(nullptr);
+    TForm* form = test::ShowForm(&owner, 400, 400);
+    rack::LoadRackFile(data + "extreme_sliders.res", *form, registry);
+    const auto slider = [form](const char* name) {
+        return dynamic_cast<TVrSlider*>(form->FindComponent(QString::fromLatin1(name)));
+    };
+    const auto paint = [](TVrSlider* s) {
+        s->Repaint();
+        TApplication::Instance().ProcessMessages();
+    };
+    TVrSlider* wide = slider("slider1");
+    ASSERT_TRUE(wide);
+    paint(wide);
+    EXPECT_EQ(wide->ThumbRect().Top, 79);
+
+    TVrSlider* whole = slider("slider2");
+    ASSERT_TRUE(whole);
+    paint(whole);
+    EXPECT_EQ(whole->ThumbRect().Top, 3);
+    // One tick as thick as int from the bottom fills the tick area with its pattern, counted
+    // from the tick's corner far above (an even number of rows above row 6 + 159).
+    ASSERT_EQ((159 - kMax) % 2, 0);
+    EXPECT_EQ(whole->Image().Pixels(6, 100), clLime);
+    EXPECT_EQ(whole->Image().Pixels(7, 100), clBlack);
+    EXPECT_EQ(whole->Image().Pixels(6, 101), clBlack);
+    whole->Perform(WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(whole->Position(), kMax);
+
+    for (const char* name : {"slider3", "slider4"}) {
+        SCOPED_TRACE(name);
+        TVrSlider* s = slider(name);
+        ASSERT_TRUE(s);
+        paint(s);
+        s->Perform(WM_KEYDOWN, VK_RIGHT, 0);
+        s->Perform(WM_KEYDOWN, VK_LEFT, 0);
+        paint(s);
+    }
+    EXPECT_EQ(slider("slider3")->Position(), kMin);
 }
 
 }  // namespace

@@ -2,18 +2,31 @@
 // stores, and the picture it paints.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <limits>
+#include <set>
+
+#include "instruments/base/vrdraw.h"
 #include "instruments/base/vrexceptions.h"
 #include "instruments/output/vrmeter.h"
 #include "rackfile/componentwriter.h"
+#include "rackfile/rackio.h"
+#include "rackfile/textreader.h"
+#include "rackfile/textwriter.h"
+#include "toolkit/canvastesting.h"
 #include "toolkit/testwindows.h"
 
 namespace mox {
 namespace {
 
+constexpr int kMin = std::numeric_limits<int>::min();
+constexpr int kMax = std::numeric_limits<int>::max();
+
 TEST(MeterGeometryTest, DefaultScaleSpansTheArcAndTheNeedleEndsOneStepPastTheLastTick) {
     const TMeterLayout layout = MeterLayout(240, 105, 20, 40, 61);
     EXPECT_EQ(layout.Radius, 95);
-    EXPECT_EQ(layout.Pivot, (TPoint{120, 125}));
+    EXPECT_EQ(layout.Pivot, (TFarPoint{120, 125}));
     EXPECT_DOUBLE_EQ(layout.StartAngle, 310.0);
     EXPECT_DOUBLE_EQ(layout.Step, 100.0 / 61);
     EXPECT_EQ(NeedleIndex(0, 0, 100, 61), 0);
@@ -80,6 +93,136 @@ TEST(MeterGeometryTest, LabelsStandOnEveryStrideThTickAndTooManyShowOnlyTheFirst
     EXPECT_EQ(crowded[0].Tick, 0);
     EXPECT_EQ(crowded[0].Text, "0");
     EXPECT_TRUE(MeterLabels(layout, 61, 0, 0, 100).empty());
+}
+
+TEST(MeterGeometryTest, LabelsOfAnyRangeCountOnWithoutWrapping) {
+    struct Row {
+        const char* Name;
+        int Labels, MinValue, MaxValue;
+        QStringList Expected;
+    };
+    const Row rows[] = {
+        {"two billion each way",
+         4,
+         -2'000'000'000,
+         2'000'000'000,
+         {"-2000000000", "-1000000000", "0", "1000000000", "2000000000"}},
+        // Half of 2^32 − 1 is 2^31 − 0.5, which rounds to the even 2^31.
+        {"the whole of int", 2, kMin, kMax, {"-2147483648", "0", "2147483647"}},
+    };
+    const TMeterLayout layout = MeterLayout(240, 105, 20, 40, 61);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        QStringList texts;
+        for (const TMeterLabel& label :
+             MeterLabels(layout, 61, row.Labels, row.MinValue, row.MaxValue))
+            texts << label.Text;
+        EXPECT_EQ(texts, row.Expected);
+    }
+}
+
+// The zone a tick falls in and whether it is long, straight from the scale's rules.
+TColor ZoneColor(const TMeterScaleSettings& s, long long i) {
+    const long long n1 = PercentOf(s.Percent1, s.Ticks);
+    const long long n2 = n1 + PercentOf(s.Percent2, s.Ticks);
+    return i + 1 <= n1 ? s.Color1 : i + 1 <= n2 ? s.Color2 : s.Color3;
+}
+
+TEST(MeterGeometryTest, MoreTicksThanPixelsDrawABoundedSpreadThatKeepsZonesAndLongTicks) {
+    struct Row {
+        const char* Name;
+        int Ticks, Enlarge;
+    };
+    const Row rows[] = {
+        {"ten million", 10'000'000, 5},
+        {"the whole of int", kMax, 5},
+        {"every tick long", kMax, 1},
+        {"no tick long but the first", kMax, 0},
+        {"long ticks far apart", kMax, 100'000'000},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const TMeterLayout layout = MeterLayout(240, 105, 20, 40, row.Ticks);
+        const TMeterScaleSettings scale{row.Ticks, row.Enlarge, 60,       25,   8,
+                                        5,         clGreen,     clYellow, clRed};
+        const std::vector<TMeterTick> ticks = MeterTicks(layout, scale);
+        ASSERT_LE(ticks.size(), 2u * layout.TickBudget + 6);
+        EXPECT_EQ(ticks.front().Index, 0);
+        EXPECT_EQ(ticks.back().Index, row.Ticks - 1);
+
+        std::set<int> drawn;
+        double widestGap = 0;
+        for (std::size_t k = 0; k < ticks.size(); ++k) {
+            drawn.insert(ticks[k].Index);
+            EXPECT_EQ(ticks[k].Color, ZoneColor(scale, ticks[k].Index));
+            if (k > 0) widestGap = std::max(widestGap, 1.0 * ticks[k].Index - ticks[k - 1].Index);
+        }
+        EXPECT_EQ(drawn.size(), ticks.size());  // in order, each once
+        // Neighbours stand less than half a pixel apart on the outer arc.
+        EXPECT_LT(widestGap * layout.Step * M_PI / 180 * layout.Radius, 0.5);
+        const long long n1 = PercentOf(60, row.Ticks), n2 = n1 + PercentOf(25, row.Ticks);
+        for (const long long edge : {n1 - 1, n1, n2 - 1, n2})
+            EXPECT_TRUE(drawn.contains(static_cast<int>(edge))) << edge;
+        // Long ticks that the budget can hold are each drawn.
+        if (row.Enlarge > 1 && row.Ticks / row.Enlarge < layout.TickBudget) {
+            for (long long i = 0; i < row.Ticks; i += row.Enlarge)
+                EXPECT_TRUE(drawn.contains(static_cast<int>(i))) << i;
+        }
+    }
+}
+
+TEST(MeterGeometryTest, MoreLabelsThanPixelsAreThinnedKeepingTheFirstAndTheLast) {
+    const TMeterLayout layout = MeterLayout(240, 105, 20, 40, kMax);
+    const std::vector<TMeterLabel> labels = MeterLabels(layout, kMax, kMax, 0, 100);
+    ASSERT_LE(labels.size(), static_cast<std::size_t>(layout.LabelBudget) + 1);
+    EXPECT_EQ(labels.front().Tick, 0);
+    EXPECT_EQ(labels.front().Text, "0");
+    EXPECT_EQ(labels.back().Tick, kMax - 1);
+    EXPECT_EQ(labels.back().Text, "100");
+}
+
+// A scale too dense for its pixels looks as if every tick had been drawn.
+TEST(MeterGeometryTest, DenseScalePictureMatchesDrawingEveryTick) {
+    using canvastesting::SentinelBitmap;
+    struct Row {
+        const char* Name;
+        int Ticks, Enlarge, HeightMax;
+    };
+    const Row rows[] = {
+        {"just past the budget", 6000, 5, 8},
+        {"long ticks dense too", 40000, 2, 20},
+        {"long ticks sparse", 40000, 4000, 20},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const TMeterLayout layout = MeterLayout(240, 105, 20, 40, row.Ticks);
+        ASSERT_GT(row.Ticks, layout.TickBudget);
+        const TMeterScaleSettings scale{row.Ticks, row.Enlarge, 60,       25,   row.HeightMax,
+                                        5,         clGreen,     clYellow, clRed};
+        auto every = SentinelBitmap(240, 105);
+        TCanvas& all = *every->Canvas();
+        for (int i = 0; i < row.Ticks; ++i) {
+            const double angle = layout.StartAngle + i * layout.Step;
+            const int length = i % row.Enlarge == 0 ? row.HeightMax : 5;
+            const TPoint inner = PointAt(layout.Pivot, angle, layout.Radius - 5);
+            const TPoint outer = PointAt(layout.Pivot, angle, layout.Radius - 5 + length);
+            all.Pen()->SetColor(ZoneColor(scale, i));
+            all.MoveTo(inner.X, inner.Y);
+            all.LineTo(outer.X, outer.Y);
+        }
+        auto spread = SentinelBitmap(240, 105);
+        TCanvas& some = *spread->Canvas();
+        for (const TMeterTick& tick : MeterTicks(layout, scale)) {
+            some.Pen()->SetColor(tick.Color);
+            some.MoveTo(tick.Inner.X, tick.Inner.Y);
+            some.LineTo(tick.Outer.X, tick.Outer.Y);
+        }
+        int differing = 0;
+        for (int y = 0; y < 105; ++y)
+            for (int x = 0; x < 240; ++x)
+                differing += every->Pixels(x, y) != spread->Pixels(x, y);
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 struct MeterTest : ::testing::Test {
@@ -194,6 +337,80 @@ TEST_F(MeterTest, HiddenScaleLeavesLabelsAndNeedleAndADegenerateRangePaintsSafel
     Meter->SetLabels(3);
     const TBitmap& image = Painted();
     EXPECT_EQ(image.Width(), 240);
+}
+
+// Racks whose settings sit at the ends of int, as a rack file holds them: each loads, and each
+// meter paints quickly and shows what its settings ask for where that is still visible.
+TEST(MeterRackFileTest, SettingsAtTheEndsOfIntLoadAndPaint) {
+    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
+    TClassRegistry registry;
+    registry.RegisterClass(TVrMeter::StaticClass());
+    TComponent owner(nullptr);
+    TForm* form = test::ShowForm(&owner, 520, 380);
+    rack::LoadRackFile(data + "extreme_meters.res", *form, registry);
+    const auto meter = [form](const char* name) {
+        auto* found = dynamic_cast<TVrMeter*>(form->FindComponent(QString::fromLatin1(name)));
+        EXPECT_TRUE(found) << name;
+        return found;
+    };
+    const auto paint = [](TVrMeter* m) -> const TBitmap& {
+        m->Repaint();
+        TApplication::Instance().ProcessMessages();
+        return m->Image();
+    };
+
+    // Two billion each way: the needle stands one step past the last tick at the maximum.
+    TVrMeter* wide = meter("ameter1");
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->Position(), 2'000'000'000);
+    const TMeterLayout layout = wide->Layout();
+    const TBitmap& wideImage = paint(wide);
+    EXPECT_TRUE(MeterTest::Near(
+        wideImage, PointAt(layout.Pivot, layout.StartAngle + 61 * layout.Step, 60), clSilver));
+    EXPECT_FALSE(
+        MeterTest::Near(wideImage, PointAt(layout.Pivot, layout.StartAngle, 60), clSilver));
+
+    // The pivot far below: nothing of the scale or the needle reaches the control.
+    for (const char* name : {"ameter2", "ameter4"}) {
+        SCOPED_TRACE(name);
+        TVrMeter* far = meter(name);
+        ASSERT_TRUE(far);
+        const TBitmap& image = paint(far);
+        EXPECT_EQ(canvastesting::CountPixels(image, clGreen), 0);
+        EXPECT_EQ(canvastesting::CountPixels(image, clSilver), 0);
+    }
+
+    // Ten million and 2^31 − 1 ticks: the three zones, in order along the arc.
+    for (const char* name : {"ameter3", "ameter5"}) {
+        SCOPED_TRACE(name);
+        TVrMeter* dense = meter(name);
+        ASSERT_TRUE(dense);
+        const TMeterLayout d = dense->Layout();
+        const TBitmap& image = paint(dense);
+        const int ticks = dense->Scale()->Ticks();
+        for (const auto& [share, color] :
+             {std::pair{0.3, clGreen}, std::pair{0.72, clYellow}, std::pair{0.93, clRed}})
+            EXPECT_TRUE(MeterTest::Near(
+                image, PointAt(d.Pivot, d.StartAngle + share * ticks * d.Step, 92), color))
+                << share;
+    }
+
+    // A needle as wide as int covers the whole face; the frame is painted over it.
+    TVrMeter* broad = meter("ameter6");
+    ASSERT_TRUE(broad);
+    const TBitmap& broadImage = paint(broad);
+    EXPECT_EQ(broadImage.Pixels(120, 50), clSilver);
+    EXPECT_GT(canvastesting::CountPixels(broadImage, clSilver), 240 * 105 * 3 / 4);
+}
+
+// The rack's text form and its binary file hold the same rack.
+TEST(MeterRackFileTest, TextFormAndBinaryFileAgree) {
+    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
+    QFile text(data + "extreme_meters.txt"), binary(data + "extreme_meters.res");
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(binary.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rack::WriteObjectText(rack::ReadObjectText(text.readAll())),
+              rack::WriteObjectText(rack::ReadRackTree(binary.readAll())));
 }
 
 }  // namespace
