@@ -40,10 +40,17 @@ def extents(node):
     return ext.x, ext.y, ext.width, ext.height
 
 
-def find(app, name, role=None):
+def find(app, name, role=None, placed=False):
+    """The first widget with that name and role; with `placed`, the first one shown on the screen
+    (hidden windows keep their widgets in the tree, without extents)."""
     for node, _ in walk(app):
-        if node.name == name and (role is None or node.getRoleName() == role):
-            return node
+        if node.name != name or (role is not None and node.getRoleName() != role):
+            continue
+        if placed:
+            ext = extents(node)
+            if ext is None or ext[2] <= 0 or ext[3] <= 0:
+                continue
+        return node
     return None
 
 
@@ -59,7 +66,8 @@ def main():
         for node, depth in walk(app):
             print("  " * depth + f"{node.getRoleName()} '{node.name}' {extents(node)}")
         return 0
-    node = find(app, sys.argv[3], sys.argv[4] if len(sys.argv) > 4 else None)
+    node = find(app, sys.argv[3], sys.argv[4] if len(sys.argv) > 4 else None,
+                placed=command in ("find", "extents"))
     if node is None:
         return 1
     if command == "find":

@@ -11,13 +11,6 @@ moxrack=$2
 shots=$3
 mkdir -p "$shots"
 rack_file="$e2e_tmp/instruments.res"
-title() { xwininfo -name "$1" >/dev/null 2>&1; }
-answer_file_dialog() {
-  until_ok atspi find "$1" dialog >/dev/null || e2e_fail "no '$1' dialog"
-  sleep 0.5
-  xdotool type --delay 20 "$2"
-  xdotool key Return
-}
 
 start_moxbench "$moxbench"
 place "Analog meter" 13 21

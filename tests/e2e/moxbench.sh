@@ -60,6 +60,17 @@ start_moxbench() {
   sleep 0.5
 }
 
+# Whether a top-level window titled $1 exists; whether it is shown.
+title() { xwininfo -name "$1" >/dev/null 2>&1; }
+shown() { xwininfo -name "$1" 2>/dev/null | grep -q IsViewable; }
+# Types a file name into the file dialog titled $1 and confirms it.
+answer_file_dialog() {
+  until_ok atspi find "$1" dialog >/dev/null || e2e_fail "no '$1' dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+}
+
 # Asks the window titled $1 to close, as its close box would.
 close_window() { /usr/bin/python3 "$e2e_lib_dir/closewindow.py" "$1"; }
 

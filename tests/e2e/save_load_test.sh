@@ -11,15 +11,7 @@ moxrack=$2
 shots=$3
 mkdir -p "$shots"
 rack_file="$e2e_tmp/bench one.res"
-title() { xwininfo -name "$1" >/dev/null 2>&1; }
 edit_place() { atspi extents "" text; }
-# Types a file name into the file dialog titled $1 and confirms it.
-answer_file_dialog() {
-  until_ok atspi find "$1" dialog >/dev/null || e2e_fail "no '$1' dialog"
-  sleep 0.5
-  xdotool type --delay 20 "$2"
-  xdotool key Return
-}
 
 start_moxbench "$moxbench"
 place Label 16 16
