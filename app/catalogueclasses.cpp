@@ -4,11 +4,11 @@
 
 #include "instruments/input/vrslider.h"
 #include "instruments/output/vrmeter.h"
-#include "toolkit/combobox.h"
-#include "toolkit/edit.h"
-#include "toolkit/image.h"
-#include "toolkit/label.h"
-#include "toolkit/memo.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/edit.h"
+#include "toolkit/stdctrls/image.h"
+#include "toolkit/stdctrls/label.h"
+#include "toolkit/stdctrls/memo.h"
 
 namespace mox {
 

@@ -2,7 +2,7 @@
 // The classes a rack file may name: the control kinds of the catalogue. An instrument class
 // joins when it exists.
 
-#include "toolkit/classregistry.h"
+#include "toolkit/core/classregistry.h"
 
 namespace mox {
 

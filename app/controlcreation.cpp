@@ -2,13 +2,13 @@
 
 #include "app/catalogue.h"
 #include "instruments/input/vrslider.h"
-#include "toolkit/classregistry.h"
-#include "toolkit/combobox.h"
-#include "toolkit/edit.h"
-#include "toolkit/form.h"
-#include "toolkit/image.h"
-#include "toolkit/label.h"
-#include "toolkit/memo.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/core/classregistry.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/edit.h"
+#include "toolkit/stdctrls/image.h"
+#include "toolkit/stdctrls/label.h"
+#include "toolkit/stdctrls/memo.h"
 
 namespace mox {
 

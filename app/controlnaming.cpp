@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 namespace mox {
 

@@ -4,7 +4,7 @@
 
 #include "app/catalogueclasses.h"
 #include "app/shell.h"
-#include "toolkit/application.h"
+#include "toolkit/controls/application.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);

@@ -4,8 +4,8 @@
 #include "app/rack.h"
 #include "designer/formdesigner.h"
 #include "resources/builtinresources.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace mox {
 

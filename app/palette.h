@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-#include "toolkit/dialogs.h"
-#include "toolkit/form.h"
-#include "toolkit/menus.h"
-#include "toolkit/toolbar.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/dialogs/dialogs.h"
+#include "toolkit/stdctrls/menus.h"
+#include "toolkit/stdctrls/toolbar.h"
 
 namespace mox {
 

@@ -5,10 +5,10 @@
 #include "app/controlnaming.h"
 #include "app/palette.h"
 #include "designer/formdesigner.h"
-#include "toolkit/classbuilder.h"
-#include "toolkit/combobox.h"
-#include "toolkit/edit.h"
-#include "toolkit/memo.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/edit.h"
+#include "toolkit/stdctrls/memo.h"
 
 namespace mox {
 

@@ -4,7 +4,7 @@
 // creates, positions, names and selects a control of the palette's chosen kind.
 
 #include "propsheets/rackcontrollist.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
 
 namespace mox {
 

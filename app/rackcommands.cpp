@@ -12,7 +12,7 @@
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
 #include "rackfile/rackio.h"
-#include "toolkit/image.h"
+#include "toolkit/stdctrls/image.h"
 
 namespace mox {
 

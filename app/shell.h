@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 namespace mox {
 

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace {
 

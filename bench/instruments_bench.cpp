@@ -9,7 +9,7 @@
 
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrcontrols.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
 
 namespace {
 

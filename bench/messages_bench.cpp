@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "toolkit/application.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/form.h"
 
 using namespace mox;
 
@@ -46,7 +46,8 @@ void BM_PostedMessages(benchmark::State& state) {
     Setup s;
     QWidget* window = s.Target->Handle();
     for (auto _ : state) {
-        for (int i = 0; i < 1000; ++i) TApplication::PostMessage(window, WM_USER, i, i);
+        for (int i = 0; i < 1000; ++i)
+            TApplication::PostMessage(window, WM_USER, i, i);
         TApplication::Instance().ProcessMessages();
     }
     state.SetItemsProcessed(state.iterations() * 1000);

@@ -8,8 +8,8 @@
 
 #include "instruments/input/vrslider.h"
 #include "instruments/output/vrmeter.h"
-#include "toolkit/application.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/form.h"
 
 namespace {
 

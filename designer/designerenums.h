@@ -3,10 +3,10 @@
 
 #include <QString>
 
-#include "toolkit/event.h"
-#include "toolkit/messages.h"
-#include "toolkit/typeinfo.h"
-#include "toolkit/types.h"
+#include "toolkit/controls/messages.h"
+#include "toolkit/core/event.h"
+#include "toolkit/core/typeinfo.h"
+#include "toolkit/core/types.h"
 
 namespace mox {
 

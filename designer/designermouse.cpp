@@ -9,9 +9,9 @@
 #include "designer/grabgeometry.h"
 #include "designer/grabhandles.h"
 #include "designer/grid.h"
-#include "toolkit/form.h"
-#include "toolkit/hintwindow.h"
-#include "toolkit/screen.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/hintwindow.h"
+#include "toolkit/controls/screen.h"
 
 namespace mox {
 

@@ -4,7 +4,7 @@
 
 #include "designer/formdesigner.h"
 #include "designer/grabhandles.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
 
 namespace mox {
 

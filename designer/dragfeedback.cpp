@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "toolkit/canvas.h"
-#include "toolkit/wincontrol.h"
+#include "toolkit/controls/wincontrol.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
 
 class QWidget;
 

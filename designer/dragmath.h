@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
 
 namespace mox {
 

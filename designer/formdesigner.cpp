@@ -6,12 +6,12 @@
 #include "designer/grabhandles.h"
 #include "designer/grid.h"
 #include "rackfile/rackio.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/brush.h"
-#include "toolkit/canvas.h"
-#include "toolkit/form.h"
-#include "toolkit/hintwindow.h"
-#include "toolkit/screen.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/hintwindow.h"
+#include "toolkit/controls/screen.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/brush.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

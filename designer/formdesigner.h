@@ -16,11 +16,11 @@
 #include "designer/grabhandles.h"
 #include "designer/selectionmarks.h"
 #include "designer/statuslists.h"
-#include "toolkit/application.h"
-#include "toolkit/component.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/menus.h"
-#include "toolkit/wincontrol.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/wincontrol.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/stdctrls/menus.h"
 
 namespace mox {
 

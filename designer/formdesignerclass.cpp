@@ -1,7 +1,7 @@
 // The designer classes as the class registry and the stream reader see them: TFormDesigner
 // publishes the settings and events in the order a window description lists them.
 #include "designer/formdesigner.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
 
 namespace mox {
 

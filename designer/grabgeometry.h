@@ -2,8 +2,8 @@
 // Where the eight grab handles sit around a control, which cursor each shows, and which edges of
 // the control each one drags.
 
-#include "toolkit/cursors.h"
-#include "toolkit/types.h"
+#include "toolkit/controls/cursors.h"
+#include "toolkit/core/types.h"
 
 namespace mox {
 

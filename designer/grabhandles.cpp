@@ -2,10 +2,10 @@
 
 #include "designer/formdesigner.h"
 #include "designer/grabgeometry.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/classbuilder.h"
-#include "toolkit/form.h"
-#include "toolkit/screen.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/screen.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace mox {
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "toolkit/graphiccontrol.h"
+#include "toolkit/controls/graphiccontrol.h"
 
 namespace mox {
 

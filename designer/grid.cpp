@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "toolkit/colors.h"
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
+#include "toolkit/graphics/colors.h"
 
 namespace mox {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "toolkit/wincontrol.h"
+#include "toolkit/controls/wincontrol.h"
 
 namespace mox {
 

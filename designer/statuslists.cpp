@@ -1,7 +1,7 @@
 #include "designer/statuslists.h"
 
-#include "toolkit/control.h"
-#include "toolkit/wincontrol.h"
+#include "toolkit/controls/control.h"
+#include "toolkit/controls/wincontrol.h"
 
 namespace mox {
 

@@ -3,7 +3,7 @@
 // names, how far it reaches down the parent chain and whether its meaning is inverted.
 
 #include "designer/designerenums.h"
-#include "toolkit/strings.h"
+#include "toolkit/core/strings.h"
 
 namespace mox {
 

@@ -1,7 +1,7 @@
 #include "propsheets/propertysheet.h"
 
 #include "designer/formdesigner.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
 
 namespace mox {
 

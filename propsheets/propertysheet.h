@@ -11,11 +11,11 @@
 #include <functional>
 #include <vector>
 
-#include "toolkit/button.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/form.h"
-#include "toolkit/panel.h"
-#include "toolkit/valuelisteditor.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/dialogs/dialogs.h"
+#include "toolkit/stdctrls/button.h"
+#include "toolkit/stdctrls/panel.h"
+#include "toolkit/stdctrls/valuelisteditor.h"
 
 namespace mox {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "toolkit/event.h"
+#include "toolkit/core/event.h"
 
 namespace mox {
 

@@ -2,7 +2,7 @@
 
 #include "designer/formdesigner.h"
 #include "propsheets/sheetvalues.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
 
 namespace mox {
 

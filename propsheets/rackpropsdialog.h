@@ -6,8 +6,8 @@
 
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackcontrollist.h"
-#include "toolkit/combobox.h"
-#include "toolkit/label.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/label.h"
 
 namespace mox {
 

@@ -7,9 +7,9 @@
 
 #include "propsheets/propertysheet.h"
 #include "propsheets/sheetvalues.h"
-#include "toolkit/colors.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/font.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/colors.h"
+#include "toolkit/graphics/font.h"
 
 namespace mox {
 

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox {
 

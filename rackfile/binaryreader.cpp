@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "rackfile/codepage.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 

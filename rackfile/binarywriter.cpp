@@ -8,7 +8,7 @@
 
 #include "rackfile/binaryreader.h"
 #include "rackfile/codepage.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 

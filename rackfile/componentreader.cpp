@@ -2,9 +2,9 @@
 
 #include "rackfile/filers.h"
 #include "rackfile/propertyvalues.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/form.h"
-#include "toolkit/screen.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/screen.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 
@@ -26,7 +26,8 @@ public:
             FRoot.SetName(UniqueRootName(record.Name, FRoot));
             ApplyProperties(FRoot, record);
             ReadChildren(record, dynamic_cast<TWinControl*>(&FRoot), 1);
-            for (const TNameResolver& resolve : FResolvers) resolve();
+            for (const TNameResolver& resolve : FResolvers)
+                resolve();
         } catch (...) {
             FinishLoading();
             throw;
@@ -49,8 +50,8 @@ private:
             TComponent* created = Create(child);
             if (auto* control = dynamic_cast<TControl*>(created)) {
                 if (!parent)
-                    Fail(child.Offset,
-                         QStringLiteral("%1 has no parent window for %2").arg(record.Name, child.Name));
+                    Fail(child.Offset, QStringLiteral("%1 has no parent window for %2")
+                                           .arg(record.Name, child.Name));
                 control->SetParent(parent);
             }
             ApplyProperties(*created, child);
@@ -60,10 +61,13 @@ private:
 
     TComponent* Create(const TObjectRecord& record) {
         const TClassInfo* cls = FRegistry.FindClass(record.ClassName);
-        if (!cls) Fail<EClassNotFound>(record.Offset, QStringLiteral("Class %1 not found").arg(record.ClassName));
+        if (!cls)
+            Fail<EClassNotFound>(record.Offset,
+                                 QStringLiteral("Class %1 not found").arg(record.ClassName));
         if (FRoot.FindComponent(record.Name))
-            Fail<EComponentError>(record.Offset,
-                                  QStringLiteral("A component named %1 already exists").arg(record.Name));
+            Fail<EComponentError>(
+                record.Offset,
+                QStringLiteral("A component named %1 already exists").arg(record.Name));
         TComponent* c = cls->Create(&FRoot);
         c->BeginLoading();
         FLoaded.push_back(c);
@@ -80,8 +84,8 @@ private:
             try {
                 ApplyProperty(object, p);
             } catch (const Exception& e) {
-                Fail(p.Offset,
-                     QStringLiteral("Error reading %1.%2: %3").arg(object.Name(), p.Name, e.Message()));
+                Fail(p.Offset, QStringLiteral("Error reading %1.%2: %3")
+                                   .arg(object.Name(), p.Name, e.Message()));
             }
         }
     }
@@ -110,7 +114,8 @@ private:
         }
         TTreeReadFiler filer(last, p.Value);
         target->DefineProperties(filer);
-        if (!filer.Handled()) throw EReadError(QStringLiteral("Property %1 does not exist").arg(p.Name));
+        if (!filer.Handled())
+            throw EReadError(QStringLiteral("Property %1 does not exist").arg(p.Name));
     }
 
     template <class E = EReadError>

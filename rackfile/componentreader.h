@@ -6,8 +6,8 @@
 // resolved and every loaded object hears Loaded().
 
 #include "rackfile/streamtree.h"
-#include "toolkit/classregistry.h"
-#include "toolkit/component.h"
+#include "toolkit/core/classregistry.h"
+#include "toolkit/core/component.h"
 
 namespace mox::rack {
 

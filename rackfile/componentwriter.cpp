@@ -2,8 +2,8 @@
 
 #include "rackfile/filers.h"
 #include "rackfile/propertyvalues.h"
-#include "toolkit/control.h"
-#include "toolkit/wincontrol.h"
+#include "toolkit/controls/control.h"
+#include "toolkit/controls/wincontrol.h"
 
 namespace mox::rack {
 
@@ -40,7 +40,8 @@ TObjectRecord RecordOf(TComponent& component, TComponent& root) {
     record.ClassName = component.ClassName();
     record.Name = component.Name();
     AppendProperties(component, QString(), record.Properties);
-    if (auto* win = dynamic_cast<TWinControl*>(&component)) AppendChildren(*win, root, record.Children);
+    if (auto* win = dynamic_cast<TWinControl*>(&component))
+        AppendChildren(*win, root, record.Children);
     return record;
 }
 

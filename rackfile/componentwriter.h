@@ -4,7 +4,7 @@
 // then its children.
 
 #include "rackfile/streamtree.h"
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 namespace mox::rack {
 

@@ -1,6 +1,6 @@
 #include "rackfile/filers.h"
 
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 
@@ -11,7 +11,9 @@ void TValueWriter::Add(TStreamValue v) {
         FOpenLists.back().push_back(std::move(v));
 }
 
-void TValueWriter::WriteListBegin() { FOpenLists.emplace_back(); }
+void TValueWriter::WriteListBegin() {
+    FOpenLists.emplace_back();
+}
 
 void TValueWriter::WriteListEnd() {
     if (FOpenLists.empty()) throw EWriteError(QStringLiteral("List end without a list"));
@@ -39,7 +41,8 @@ const TStreamValue& TValueReader::Next() {
 
 std::int64_t TValueReader::ReadInteger() {
     const TStreamValue& v = Next();
-    if (!v.IsInteger()) throw EReadError(QStringLiteral("Invalid property value: integer expected"));
+    if (!v.IsInteger())
+        throw EReadError(QStringLiteral("Invalid property value: integer expected"));
     return v.Integer;
 }
 

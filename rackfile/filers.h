@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rackfile/streamtree.h"
-#include "toolkit/filer.h"
+#include "toolkit/core/filer.h"
 
 namespace mox::rack {
 
@@ -70,7 +70,8 @@ private:
 // Hands one stored value to the class's reader of the custom property named `name`.
 class TTreeReadFiler : public TFiler {
 public:
-    TTreeReadFiler(QString name, const TStreamValue& value) : FName(std::move(name)), FValue(value) {}
+    TTreeReadFiler(QString name, const TStreamValue& value)
+        : FName(std::move(name)), FValue(value) {}
     void DefineProperty(const QString& name, std::function<void(TReader&)> read,
                         std::function<void(TWriter&)> write, bool hasData) override;
     void DefineBinaryProperty(const QString& name, std::function<void(const QByteArray&)> read,

@@ -1,10 +1,10 @@
 #include "rackfile/propertyvalues.h"
 
-#include "toolkit/charsets.h"
-#include "toolkit/colors.h"
-#include "toolkit/component.h"
-#include "toolkit/cursors.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/controls/cursors.h"
+#include "toolkit/core/component.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/charsets.h"
+#include "toolkit/graphics/colors.h"
 
 namespace mox::rack {
 
@@ -161,10 +161,11 @@ std::optional<TStreamValue> StoredValue(const TPropInfo& prop, const TObject& ob
         case TTypeKind::Boolean:
             return TStreamValue::Bool(ordinal != 0);
         case TTypeKind::Enumeration: {
-            const QString name = prop.EnumType ? prop.EnumType->NameOf(static_cast<int>(ordinal))
-                                               : QString();
+            const QString name =
+                prop.EnumType ? prop.EnumType->NameOf(static_cast<int>(ordinal)) : QString();
             if (name.isEmpty())
-                throw EWriteError(QStringLiteral("Invalid value %1 of %2").arg(ordinal).arg(prop.Name));
+                throw EWriteError(
+                    QStringLiteral("Invalid value %1 of %2").arg(ordinal).arg(prop.Name));
             return TStreamValue::Ident(name);
         }
         case TTypeKind::Set:
@@ -198,9 +199,7 @@ std::optional<TNameResolver> ApplyValue(
             }
             if (value.Type != TValueType::vaIdent) Invalid(prop);
             const QString name = value.Text;
-            return [&prop, &object, name, findComponent] {
-                prop.Set(object, findComponent(name));
-            };
+            return [&prop, &object, name, findComponent] { prop.Set(object, findComponent(name)); };
         }
         case TTypeKind::Method: {
             if (value.Type == TValueType::vaNil) {

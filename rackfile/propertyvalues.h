@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "rackfile/streamtree.h"
-#include "toolkit/object.h"
+#include "toolkit/core/object.h"
 
 namespace mox::rack {
 

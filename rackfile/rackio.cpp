@@ -1,17 +1,18 @@
 #include "rackfile/rackio.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "rackfile/binaryreader.h"
 #include "rackfile/binarywriter.h"
 #include "rackfile/componentwriter.h"
 #include "rackfile/resourceheader.h"
 #include "rackfile/streamconvert.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 
@@ -41,7 +42,8 @@ void SaveRackFile(TComponent& root, const QString& fileName, int format) {
     const QByteArray bytes = RackFileBytes(root, format);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw EWriteError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
+        throw EWriteError(
+            QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -49,7 +51,8 @@ void SaveRackFile(TComponent& root, const QString& fileName, int format) {
     }
     // commit() alone tells whether the file was replaced; errorString() may not say why.
     if (!file.commit())
-        throw EWriteError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, file.errorString()));
+        throw EWriteError(
+            QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, file.errorString()));
     SyncFolder(fileName);
 }
 
@@ -58,14 +61,17 @@ TObjectRecord ReadRackTree(const QByteArray& file) {
     return ReadObjectStream(file, header.StreamOffset);
 }
 
-TReadResult LoadRackBytes(const QByteArray& file, TComponent& root, const TClassRegistry& registry) {
+TReadResult LoadRackBytes(const QByteArray& file, TComponent& root,
+                          const TClassRegistry& registry) {
     return ReadComponentTree(ReadRackTree(file), root, registry);
 }
 
-TReadResult LoadRackFile(const QString& fileName, TComponent& root, const TClassRegistry& registry) {
+TReadResult LoadRackFile(const QString& fileName, TComponent& root,
+                         const TClassRegistry& registry) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EReadError(QStringLiteral("Cannot open file \"%1\": %2").arg(fileName, file.errorString()));
+        throw EReadError(
+            QStringLiteral("Cannot open file \"%1\": %2").arg(fileName, file.errorString()));
     if (file.size() > kMaxRackFileSize)
         throw EReadError(QStringLiteral("File \"%1\" is too large for a rack").arg(fileName));
     return LoadRackBytes(file.readAll(), root, registry);

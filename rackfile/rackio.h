@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "rackfile/componentreader.h"
-#include "toolkit/classregistry.h"
+#include "toolkit/core/classregistry.h"
 
 namespace mox::rack {
 

@@ -12,7 +12,7 @@
 
 #include "rackfile/binaryreader.h"
 #include "rackfile/codepage.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 

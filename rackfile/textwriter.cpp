@@ -5,7 +5,7 @@
 
 #include "rackfile/binaryreader.h"
 #include "rackfile/textreader.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
 

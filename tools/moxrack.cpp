@@ -18,8 +18,8 @@
 #include "rackfile/resourceheader.h"
 #include "rackfile/textreader.h"
 #include "rackfile/textwriter.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/core/exceptions.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "instruments/base/vrdraw.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
 
 namespace mox {
 

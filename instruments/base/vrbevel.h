@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "instruments/base/vrcomponent.h"
-#include "toolkit/colors.h"
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
+#include "toolkit/graphics/colors.h"
 
 namespace mox {
 

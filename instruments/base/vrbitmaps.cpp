@@ -4,8 +4,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace mox {
 

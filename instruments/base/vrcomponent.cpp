@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
 
 namespace mox {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "instruments/base/vrtypes.h"
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 namespace mox {
 

@@ -2,8 +2,8 @@
 
 #include "instruments/base/vrcomponent.h"
 #include "instruments/base/vrdraw.h"
-#include "toolkit/canvas.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

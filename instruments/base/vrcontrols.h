@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "instruments/base/vrtypes.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/graphiccontrol.h"
+#include "toolkit/controls/graphiccontrol.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace mox {
 

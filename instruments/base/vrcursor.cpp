@@ -7,9 +7,9 @@
 
 #include "instruments/base/vrcomponent.h"
 #include "instruments/base/vrresources.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/screen.h"
+#include "toolkit/controls/screen.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace mox {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "instruments/base/vrmapping.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/canvas.h"
-#include "toolkit/wincontrol.h"
+#include "toolkit/controls/wincontrol.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "instruments/base/vrtypes.h"
-#include "toolkit/colors.h"
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
+#include "toolkit/graphics/colors.h"
 
 namespace mox {
 

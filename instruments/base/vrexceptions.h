@@ -1,7 +1,7 @@
 #pragma once
 // The exception the instruments raise for a value they cannot take ("Value out of range.").
 
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace mox {
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
 
 namespace mox {
 

@@ -1,7 +1,7 @@
 #include "instruments/base/vrpalette.h"
 
 #include "instruments/base/vrdraw.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
 
 namespace mox {
 

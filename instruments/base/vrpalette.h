@@ -3,7 +3,7 @@
 // bitmaps, which are drawn in fixed key colours.
 
 #include "instruments/base/vrcomponent.h"
-#include "toolkit/colors.h"
+#include "toolkit/graphics/colors.h"
 
 namespace mox {
 

@@ -1,7 +1,7 @@
 #include "instruments/base/vrresources.h"
 
 #include "resources/builtinresources.h"
-#include "toolkit/bitmap.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace mox {
 

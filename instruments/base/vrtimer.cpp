@@ -5,10 +5,10 @@
 #include <exception>
 #include <mutex>
 
-#include "toolkit/application.h"
-#include "toolkit/classbuilder.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/uithread.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/uithread.h"
 
 namespace mox {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Enumerations shared by several instruments, named as rack files store them.
 
-#include "toolkit/typeinfo.h"
+#include "toolkit/core/typeinfo.h"
 
 namespace mox {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "instruments/base/vrtypes.h"
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
 
 namespace mox {
 

@@ -5,9 +5,9 @@
 #include "instruments/base/vrdraw.h"
 #include "instruments/base/vrmapping.h"
 #include "instruments/base/vrresources.h"
-#include "toolkit/application.h"
-#include "toolkit/canvas.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "instruments/base/vrmapping.h"
-#include "toolkit/colors.h"
-#include "toolkit/types.h"
+#include "toolkit/core/types.h"
+#include "toolkit/graphics/colors.h"
 
 namespace mox {
 

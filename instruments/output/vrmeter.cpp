@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "instruments/base/vrexceptions.h"
-#include "toolkit/canvas.h"
-#include "toolkit/classbuilder.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 

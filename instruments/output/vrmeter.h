@@ -9,7 +9,7 @@
 #include "instruments/base/vrcomponent.h"
 #include "instruments/base/vrcontrols.h"
 #include "instruments/output/metergeometry.h"
-#include "toolkit/menus.h"
+#include "toolkit/stdctrls/menus.h"
 
 namespace mox {
 

@@ -8,7 +8,7 @@
 #include "app/catalogueclasses.h"
 #include "app/controlnaming.h"
 #include "propsheets/rackcontrollist.h"
-#include "toolkit/component.h"
+#include "toolkit/core/component.h"
 
 namespace mox {
 namespace {

@@ -5,16 +5,16 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/shelltesting.h"
 #include "instruments/output/vrmeter.h"
 #include "propsheets/sheetrows.h"
 #include "rackfile/rackio.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/dialogprovider.h"
-#include "toolkit/image.h"
-#include "toolkit/label.h"
-#include "toolkit/memo.h"
-#include "toolkit/panel.h"
+#include "support/shelltesting.h"
+#include "toolkit/dialogs/dialogprovider.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/stdctrls/image.h"
+#include "toolkit/stdctrls/label.h"
+#include "toolkit/stdctrls/memo.h"
+#include "toolkit/stdctrls/panel.h"
 
 namespace mox {
 namespace {

@@ -1,10 +1,10 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
-#include "app/shelltesting.h"
-#include "toolkit/combobox.h"
-#include "toolkit/edit.h"
-#include "toolkit/label.h"
-#include "toolkit/memo.h"
+#include "support/shelltesting.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/edit.h"
+#include "toolkit/stdctrls/label.h"
+#include "toolkit/stdctrls/memo.h"
 
 namespace mox {
 namespace {

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "designertesting.h"
 #include "rackfile/rackio.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/brush.h"
+#include "support/designertesting.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/brush.h"
 
 using namespace mox;
 using namespace mox::test;

@@ -7,7 +7,7 @@
 #include "designer/dragmath.h"
 #include "designer/grabgeometry.h"
 #include "designer/grid.h"
-#include "toolkit/bitmap.h"
+#include "toolkit/graphics/bitmap.h"
 
 using namespace mox;
 

@@ -1,7 +1,7 @@
 // The grab handles: where they sit, when they show, how they look and which cursor they give.
 #include "designer/grabgeometry.h"
-#include "designertesting.h"
-#include "toolkit/bitmap.h"
+#include "support/designertesting.h"
+#include "toolkit/graphics/bitmap.h"
 
 using namespace mox;
 using namespace mox::test;

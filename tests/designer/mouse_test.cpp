@@ -4,9 +4,9 @@
 #include <QTimer>
 
 #include "designer/grabgeometry.h"
-#include "designertesting.h"
-#include "toolkit/hintwindow.h"
-#include "toolkit/menus.h"
+#include "support/designertesting.h"
+#include "toolkit/controls/hintwindow.h"
+#include "toolkit/stdctrls/menus.h"
 
 using namespace mox;
 using namespace mox::test;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/statuslists.h"
-#include "designertesting.h"
+#include "support/designertesting.h"
 
 using namespace mox;
 using namespace mox::test;

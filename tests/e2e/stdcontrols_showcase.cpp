@@ -9,18 +9,18 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "toolkit/application.h"
-#include "toolkit/button.h"
-#include "toolkit/combobox.h"
-#include "toolkit/edit.h"
-#include "toolkit/form.h"
-#include "toolkit/image.h"
-#include "toolkit/label.h"
-#include "toolkit/memo.h"
-#include "toolkit/panel.h"
-#include "toolkit/speedbutton.h"
-#include "toolkit/toolbar.h"
-#include "toolkit/valuelisteditor.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/stdctrls/button.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/edit.h"
+#include "toolkit/stdctrls/image.h"
+#include "toolkit/stdctrls/label.h"
+#include "toolkit/stdctrls/memo.h"
+#include "toolkit/stdctrls/panel.h"
+#include "toolkit/stdctrls/speedbutton.h"
+#include "toolkit/stdctrls/toolbar.h"
+#include "toolkit/stdctrls/valuelisteditor.h"
 
 using namespace mox;
 

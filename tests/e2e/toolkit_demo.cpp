@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "toolkit/application.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/form.h"
 
 using namespace mox;
 

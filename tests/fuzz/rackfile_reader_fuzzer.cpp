@@ -12,7 +12,7 @@
 #include "rackfile/streamconvert.h"
 #include "rackfile/textreader.h"
 #include "rackfile/textwriter.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include "rackfile/componentreader.h"
 #include "rackfile/componentwriter.h"
-#include "toolkit/classbuilder.h"
-#include "toolkit/classregistry.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/form.h"
-#include "toolkit/strings.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/core/classbuilder.h"
+#include "toolkit/core/classregistry.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/strings.h"
 
 using namespace mox;
 using namespace mox::rack;
@@ -75,7 +75,8 @@ const TClassInfo& TBox::StaticClass() {
 
 QStringList Names(const std::vector<TStreamProperty>& props) {
     QStringList names;
-    for (const TStreamProperty& p : props) names << p.Name;
+    for (const TStreamProperty& p : props)
+        names << p.Name;
     return names;
 }
 

@@ -1,14 +1,15 @@
 // Rack files on disk: the exact bytes a save writes, the save that never destroys a good file,
 // and loading a file back into a form.
+#include "rackfile/rackio.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "rackfile/rackio.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/core/exceptions.h"
 
 using namespace mox;
 using namespace mox::rack;
@@ -36,7 +37,8 @@ QByteArray Short(const char* s) {
 
 QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray out;
-    for (int v : values) out.append(static_cast<char>(v));
+    for (int v : values)
+        out.append(static_cast<char>(v));
     return out;
 }
 
@@ -74,8 +76,8 @@ TEST(RackIo, FreshRackIsWrittenByteForByte) {
     const QByteArray stream = ExpectedRackStream();
     QByteArray header = Bytes({0xFF, 0x0A, 0x00}) + QByteArray("TFORM") + Bytes({0, 0x30, 0x10});
     const auto size = static_cast<std::uint32_t>(stream.size());
-    header += Bytes({int(size & 0xFF), int((size >> 8) & 0xFF), int((size >> 16) & 0xFF),
-                     int(size >> 24)});
+    header += Bytes(
+        {int(size & 0xFF), int((size >> 8) & 0xFF), int((size >> 16) & 0xFF), int(size >> 24)});
     EXPECT_EQ(file.toHex(' ').toStdString(), (header + stream).toHex(' ').toStdString());
 }
 
@@ -147,6 +149,7 @@ TEST(RackIo, SizeFieldIsTheStreamLength) {
     const QByteArray file = RackFileBytes(rack.Form, kRackFileFormat);
     // FF, type, "TFORM" and its 0, flags, then the size: the stream starts 15 bytes in.
     const qsizetype headerLength = 3 + 5 + 1 + 2 + 4;
-    const auto size = static_cast<std::uint8_t>(file[11]) | static_cast<std::uint8_t>(file[12]) << 8;
+    const auto size = static_cast<std::uint8_t>(file[11]) | static_cast<std::uint8_t>(file[12])
+                                                                << 8;
     EXPECT_EQ(size, file.size() - headerLength);
 }

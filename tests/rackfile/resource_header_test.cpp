@@ -7,7 +7,7 @@
 #include "rackfile/binarywriter.h"
 #include "rackfile/resourceheader.h"
 #include "rackfile/streamconvert.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 using namespace mox;
 using namespace mox::rack;

@@ -7,12 +7,12 @@
 
 #include "rackfile/componentwriter.h"
 #include "rackfile/rackio.h"
-#include "toolkit/combobox.h"
-#include "toolkit/edit.h"
-#include "toolkit/form.h"
-#include "toolkit/image.h"
-#include "toolkit/label.h"
-#include "toolkit/memo.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/stdctrls/combobox.h"
+#include "toolkit/stdctrls/edit.h"
+#include "toolkit/stdctrls/image.h"
+#include "toolkit/stdctrls/label.h"
+#include "toolkit/stdctrls/memo.h"
 
 using namespace mox;
 using namespace mox::rack;

@@ -17,7 +17,7 @@
 #include "rackfile/resourceheader.h"
 #include "rackfile/textreader.h"
 #include "rackfile/textwriter.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 using namespace mox;
 using namespace mox::rack;

@@ -11,7 +11,7 @@
 #include "rackfile/streamconvert.h"
 #include "rackfile/textreader.h"
 #include "rackfile/textwriter.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 using namespace mox;
 using namespace mox::rack;

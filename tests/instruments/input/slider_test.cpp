@@ -10,7 +10,7 @@
 #include "rackfile/rackio.h"
 #include "rackfile/textreader.h"
 #include "rackfile/textwriter.h"
-#include "toolkit/testwindows.h"
+#include "support/testwindows.h"
 
 namespace mox {
 namespace {

@@ -14,8 +14,8 @@
 #include "rackfile/rackio.h"
 #include "rackfile/textreader.h"
 #include "rackfile/textwriter.h"
-#include "toolkit/canvastesting.h"
-#include "toolkit/testwindows.h"
+#include "support/canvastesting.h"
+#include "support/testwindows.h"
 
 namespace mox {
 namespace {
