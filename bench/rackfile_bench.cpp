@@ -21,7 +21,6 @@ using namespace mox::rack;
 
 namespace {
 
-constexpr int kControls = 1000;
 constexpr int kColumns = 40;
 
 TClassRegistry StandardKinds() {
@@ -81,13 +80,13 @@ TControl* MakeControl(TForm& rack, int i) {
 
 struct BigRack {
     TForm Form{nullptr};
-    BigRack() {
+    explicit BigRack(int controls) {
         Form.SetName(QStringLiteral("frmRack"));
         Form.SetCaption(QStringLiteral("My Rack"));
         Form.SetAutoScroll(false);
         Form.SetBorderStyle(TFormBorderStyle::bsSingle);
-        Form.SetBounds(0, 0, kColumns * 48, (kControls / kColumns) * 24);
-        for (int i = 0; i < kControls; ++i)
+        Form.SetBounds(0, 0, kColumns * 48, (controls / kColumns) * 24);
+        for (int i = 0; i < controls; ++i)
             MakeControl(Form, i);
         Form.Show();
         TApplication::Instance().ProcessMessages();
@@ -95,20 +94,22 @@ struct BigRack {
 };
 
 void BM_SaveRack(benchmark::State& state) {
-    BigRack rack;
+    BigRack rack(static_cast<int>(state.range(0)));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rack.res"));
     for (auto _ : state)
         SaveRackFile(rack.Form, path, kRackFileFormat);
     state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
 }
-BENCHMARK(BM_SaveRack)->Unit(benchmark::kMillisecond);
+// 1,000 and 10,000 controls: time must grow in proportion to the count.
+BENCHMARK(BM_SaveRack)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadRack(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rack.res"));
+    const int controls = static_cast<int>(state.range(0));
     {
-        BigRack rack;
+        BigRack rack(controls);
         SaveRackFile(rack.Form, path, kRackFileFormat);
     }
     const TClassRegistry registry = StandardKinds();
@@ -118,13 +119,13 @@ void BM_LoadRack(benchmark::State& state) {
         form->Show();
         state.ResumeTiming();
         const TReadResult result = LoadRackFile(path, *form, registry);
-        if (result.ObjectCount != kControls + 1) state.SkipWithError("not every control loaded");
+        if (result.ObjectCount != controls + 1) state.SkipWithError("not every control loaded");
         state.PauseTiming();
         form.reset();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_LoadRack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRack)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/screen.h"
 #include "toolkit/core/classbuilder.h"
+#include "toolkit/core/vectors.h"
 #include "toolkit/graphics/bitmap.h"
 #include "toolkit/graphics/brush.h"
 
@@ -79,8 +80,10 @@ void TWinControl::InsertControl(TControl* control) {
     if (auto* win = dynamic_cast<TWinControl*>(control)) {
         FWinControls.push_back(win);
         FTabList.push_back(win);
-        if (HandleAllocated()) win->CreateHandle();
-        UpdateTabOrder();
+        if (HandleAllocated()) {
+            win->CreateHandle();
+            LinkLastInTabOrder();
+        }
     } else {
         FControls.push_back(control);
         InvalidateRect(control->BoundsRect());
@@ -98,14 +101,15 @@ void TWinControl::RemoveControl(TControl* control) {
     TApplication::Instance().ControlRemoved(control);
     // Looked up in both lists: a control removes itself from its destructor, when its dynamic
     // type no longer tells which kind it was.
-    auto win = std::find(FWinControls.begin(), FWinControls.end(), control);
-    if (win != FWinControls.end()) {
+    // Searched from the back: a parent going away removes its children last first.
+    auto win = std::find(FWinControls.rbegin(), FWinControls.rend(), control);
+    if (win != FWinControls.rend()) {
         TWinControl* child = *win;
-        FWinControls.erase(win);
-        std::erase(FTabList, child);
+        FWinControls.erase(std::next(win).base());
+        EraseLast(FTabList, child);
         child->DestroyHandle();
     } else {
-        std::erase(FControls, control);
+        EraseLast(FControls, control);
         InvalidateRect(control->BoundsRect());
     }
     control->FParent = nullptr;
@@ -262,8 +266,8 @@ void TWinControl::Repaint() {
 void TWinControl::SetTabStop(bool value) {
     if (value == FTabStop) return;
     FTabStop = value;
+    // The order stays: Tab passes over windows that take no focus by Tab.
     ApplyFocusPolicy();
-    if (Parent()) Parent()->UpdateTabOrder();
 }
 
 void TWinControl::ApplyFocusPolicy() {
@@ -284,10 +288,25 @@ int TWinControl::TabOrder() const {
 void TWinControl::SetTabOrder(int value) {
     if (!Parent()) return;
     auto& list = Parent()->FTabList;
+    const int last = static_cast<int>(list.size()) - 1;
+    // A loaded control is told the place it already has: nothing to relink.
+    if (TabOrder() == std::clamp(value, 0, std::max(last, 0))) return;
     std::erase(list, this);
     const auto pos = static_cast<std::size_t>(std::clamp(value, 0, static_cast<int>(list.size())));
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(pos), this);
     Parent()->UpdateTabOrder();
+}
+
+// A control added at the end of the tab order only needs linking behind the one before it:
+// relinking the whole chain on every insert made loading quadratic in the number of controls.
+void TWinControl::LinkLastInTabOrder() {
+    if (FTabList.empty() || !FTabList.back()->HandleAllocated()) return;
+    QWidget* last = FTabList.back()->FWidget.data();
+    for (auto it = FTabList.rbegin() + 1; it != FTabList.rend(); ++it)
+        if ((*it)->HandleAllocated()) {
+            QWidget::setTabOrder((*it)->FWidget.data(), last);
+            return;
+        }
 }
 
 void TWinControl::UpdateTabOrder() {

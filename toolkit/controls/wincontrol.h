@@ -146,6 +146,7 @@ private:
     void DestroyHandle();
     void ApplyGeometry();
     void UpdateTabOrder();
+    void LinkLastInTabOrder();
     void ApplyFocusPolicy();
 
     QPointer<QWidget> FWidget;

@@ -4,6 +4,7 @@
 
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/core/exceptions.h"
+#include "toolkit/core/vectors.h"
 
 namespace mox {
 
@@ -68,9 +69,7 @@ int TComponent::ComponentIndex() const {
 
 TComponent* TComponent::FindComponent(QStringView name) const {
     if (name.isEmpty()) return nullptr;
-    for (TComponent* c : FComponents)
-        if (c->FName.compare(name, Qt::CaseInsensitive) == 0) return c;
-    return nullptr;
+    return FNamed.value(NameKey(name), nullptr);
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -91,11 +90,14 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
     FComponents.push_back(component);
     component->FOwner = this;
+    if (!component->FName.isEmpty()) FNamed.insert(NameKey(component->FName), component);
 }
 
 void TComponent::Remove(TComponent* component) {
-    std::erase(FComponents, component);
+    // From the back: an owner going away removes what it owns last first.
+    EraseLast(FComponents, component);
     component->FOwner = nullptr;
+    if (!component->FName.isEmpty()) FNamed.remove(NameKey(component->FName));
 }
 
 void TComponent::DestroyComponents() {
@@ -116,7 +118,12 @@ void TComponent::SetName(const QString& value) {
         FOwner->ValidateRename(this, FName, value);
     else
         ValidateRename(nullptr, FName, value);
+    const QString old = FName;
     ChangeName(value);
+    if (FOwner && FName != old) {
+        if (!old.isEmpty()) FOwner->FNamed.remove(NameKey(old));
+        if (!FName.isEmpty()) FOwner->FNamed.insert(NameKey(FName), this);
+    }
 }
 
 void TComponent::ValidateRename(TComponent* component, const QString& curName,

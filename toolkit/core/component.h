@@ -3,6 +3,7 @@
 // holds a reference to a component is told when it goes (Notification for components, TRef for
 // everything else), so a reference never outlives its target.
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -117,9 +118,13 @@ private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
     void RemoveNotifier(TComponent* component);
+    static QString NameKey(QStringView name) { return name.toString().toCaseFolded(); }
 
     TComponent* FOwner = nullptr;
-    std::vector<TComponent*> FComponents;    // owned, in insertion order
+    std::vector<TComponent*> FComponents;  // owned, in insertion order
+    // The named ones among them by case-folded name: names are unique within an owner, and
+    // loading a rack looks every new name up.
+    QHash<QString, TComponent*> FNamed;
     std::vector<TComponent*> FFreeNotifies;  // told when this component is destroyed
     std::vector<detail::TRefBase*> FRefs;    // cleared when this component is destroyed
     QString FName;

@@ -151,6 +151,27 @@ TEST(Component, NameRules) {
     EXPECT_EQ(owner.FindComponent(u""), nullptr);
 }
 
+TEST(Component, LookUpByNameFollowsRenamesAndOwnership) {
+    TComponent owner(nullptr);
+    TComponent other(nullptr);
+    auto* a = new TComponent(&owner);
+    a->SetName(QStringLiteral("edit1"));
+    a->SetName(QStringLiteral("Notes"));
+    EXPECT_EQ(owner.FindComponent(u"edit1"), nullptr);
+    EXPECT_EQ(owner.FindComponent(u"NOTES"), a);
+    new TComponent(&owner);  // unnamed ones are never found
+    EXPECT_EQ(owner.FindComponent(u""), nullptr);
+
+    other.InsertComponent(a);
+    EXPECT_EQ(owner.FindComponent(u"notes"), nullptr);
+    EXPECT_EQ(other.FindComponent(u"notes"), a);
+    auto* b = new TComponent(&owner);
+    b->SetName(QStringLiteral("notes"));  // free again in the first owner
+    EXPECT_EQ(owner.FindComponent(u"Notes"), b);
+    delete b;
+    EXPECT_EQ(owner.FindComponent(u"notes"), nullptr);
+}
+
 TEST(Component, InsertingAComponentWithATakenNameFails) {
     TComponent owner(nullptr);
     auto* a = new TComponent(&owner);
