@@ -40,9 +40,11 @@ void CopyImage(TCanvas& canvas, const TBitmap& image) {
     canvas.CopyRect(whole, *image.Canvas(), whole);
 }
 
-// Keeps `image` at the control's size.
-void FollowSize(TBitmap& image, const TControl& control) {
+// Brings `image` to the control's size. A resize leaves the image alone (its differing size is
+// what marks it stale); the pixels are made here, when someone is about to draw or read them.
+TBitmap& FollowSize(TBitmap& image, const TControl& control) {
     image.SetSize(control.Width(), control.Height());
+    return image;
 }
 
 }  // namespace
@@ -115,21 +117,20 @@ TVrCustomImageControl::TVrCustomImageControl(TComponent* owner)
 
 TVrCustomImageControl::~TVrCustomImageControl() = default;
 
+TBitmap& TVrCustomImageControl::SizedImage() const {
+    return FollowSize(*FImage, *this);
+}
+
 void TVrCustomImageControl::PrepareImage() {
-    FollowSize(*FImage, *this);
-    TCanvas& canvas = *FImage->Canvas();
+    TBitmap& image = SizedImage();
+    TCanvas& canvas = *image.Canvas();
     canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetColor(Color());
-    canvas.FillRect(BitmapRect(*FImage));
+    canvas.FillRect(BitmapRect(image));
 }
 
 void TVrCustomImageControl::Paint() {
-    CopyImage(*Canvas(), *FImage);
-}
-
-void TVrCustomImageControl::WndProc(TMessage& message) {
-    TVrCustomControl::WndProc(message);
-    if (message.Msg == WM_WINDOWPOSCHANGED) FollowSize(*FImage, *this);
+    CopyImage(*Canvas(), SizedImage());
 }
 
 // --- TVrGraphicControl --------------------------------------------------------------------
@@ -273,10 +274,14 @@ void TVrGraphicImageControl::TakeSnapshot() {
     if (Parent() && !whole.IsEmpty()) Parent()->PaintBehind(*this, FBackground->Image(), whole);
 }
 
+TBitmap& TVrGraphicImageControl::SizedImage() const {
+    return FollowSize(*FImage, *this);
+}
+
 void TVrGraphicImageControl::PrepareImage() {
-    FollowSize(*FImage, *this);
-    TCanvas& canvas = *FImage->Canvas();
-    const TRect whole = BitmapRect(*FImage);
+    TBitmap& image = SizedImage();
+    TCanvas& canvas = *image.Canvas();
+    const TRect whole = BitmapRect(image);
     if (!FTransparent) {
         canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
         canvas.Brush()->SetColor(Color());
@@ -290,7 +295,7 @@ void TVrGraphicImageControl::PrepareImage() {
 }
 
 void TVrGraphicImageControl::Paint() {
-    CopyImage(*Canvas(), *FImage);
+    CopyImage(*Canvas(), SizedImage());
     if (FTransparent) {
         FGrabBackground = true;
         TControlStyle style = ControlStyle();
@@ -317,7 +322,6 @@ void TVrGraphicImageControl::WndProc(TMessage& message) {
         return;
     }
     TVrGraphicControl::WndProc(message);
-    if (message.Msg == WM_WINDOWPOSCHANGED) FollowSize(*FImage, *this);
 }
 
 }  // namespace mox

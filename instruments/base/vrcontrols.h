@@ -4,7 +4,9 @@
 // changes. The windowed family serves the input instruments (they take the focus); the
 // non-windowed one serves the output instruments and can be transparent: it then starts its
 // image from a snapshot of what its parent shows behind it, taken afresh after any repaint that
-// a property change did not cause.
+// a property change did not cause. The image is made at the control's size when it is first
+// needed, not when the control is created, loaded or resized: a large rack that is never shown
+// costs no pixels.
 
 #include <memory>
 
@@ -44,18 +46,22 @@ public:
     explicit TVrCustomImageControl(TComponent* owner);
     ~TVrCustomImageControl() override;
 
-    // Where instruments draw; never on the window canvas.
-    TCanvas* ImageCanvas() const { return FImage->Canvas(); }
-    const TBitmap& Image() const { return *FImage; }
+    // Where instruments draw; never on the window canvas. Both make the image at the control's
+    // size if it is missing or of an older size.
+    TCanvas* ImageCanvas() const { return SizedImage().Canvas(); }
+    const TBitmap& Image() const { return SizedImage(); }
+    // Whether the image has pixels yet; makes nothing.
+    bool HasImage() const { return !FImage->Empty(); }
 
 protected:
     // Fills the whole image with Color.
     virtual void PrepareImage();
     // Copies the image to the window in one block; instruments end their own Paint with it.
     void Paint() override;
-    void WndProc(TMessage& message) override;
 
 private:
+    TBitmap& SizedImage() const;
+
     std::unique_ptr<TBitmap> FImage;
 };
 
@@ -108,9 +114,13 @@ public:
 
     // Where instruments draw; never on the window canvas. Code outside the user-interface thread
     // locks Canvas() and then ImageCanvas() before drawing, as painting does.
-    TCanvas* ImageCanvas() const { return FImage->Canvas(); }
-    const TBitmap& Image() const { return *FImage; }
-    // The parent's pixels behind the control, as last taken.
+    // Both make the image at the control's size if it is missing or of an older size.
+    TCanvas* ImageCanvas() const { return SizedImage().Canvas(); }
+    const TBitmap& Image() const { return SizedImage(); }
+    // Whether the image has pixels yet; makes nothing.
+    bool HasImage() const { return !FImage->Empty(); }
+    // The parent's pixels behind the control, as last taken (empty until the first transparent
+    // paint).
     const TBitmap& Background() const { return *FBackground; }
     // Whether the next PrepareImage takes a fresh snapshot of the background.
     bool GrabBackground() const { return FGrabBackground; }
@@ -127,6 +137,7 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    TBitmap& SizedImage() const;
     void TakeSnapshot();
     void PaintMessage(TMessage& message);
 

@@ -94,7 +94,7 @@ TVrSlider::TVrSlider(TComponent* owner)
     FPalette->SetLow(clGreen);
     FPalette->SetHigh(clLime);
     const auto rebuild = [this](TObject*) {
-        BuildTickImages();
+        InvalidateTicks();
         RedrawControl();
     };
     FBevel->OnChange = rebuild;
@@ -104,7 +104,6 @@ TVrSlider::TVrSlider(TComponent* owner)
         RedrawControl();
     };
     LoadThumb();
-    BuildTickImages();
 }
 
 TVrSlider::~TVrSlider() = default;
@@ -186,7 +185,7 @@ void TVrSlider::SetOrientation(TVrOrientation value) {
     if (!Loading()) {
         const bool square = Width() == Height();
         SetBounds(Left(), Top(), Height(), Width());
-        if (square) BuildTickImages();
+        if (square) InvalidateTicks();
         LoadThumb();
     }
     RedrawControl();
@@ -237,7 +236,7 @@ void TVrSlider::Notification(TComponent* component, TOperation operation) {
 void TVrSlider::Loaded() {
     TVrCustomImageControl::Loaded();
     LoadThumb();
-    BuildTickImages();
+    InvalidateTicks();
 }
 
 // --- Geometry -------------------------------------------------------------------------------
@@ -285,8 +284,10 @@ void TVrSlider::PlaceThumb() {
 
 // --- Painting -------------------------------------------------------------------------------
 
+// Made when painting, not when a setting or the size changes: a slider that is never shown
+// holds no tick pictures, and a burst of changes builds them once.
 void TVrSlider::BuildTickImages() {
-    if (Loading()) return;
+    FTicksStale = false;
     TRect area = ShrunkRect(ClientRect(), FBorderWidth);
     FBevel->GetVisibleArea(area);
     for (TBitmap* image : {FUnlit.get(), FLit.get()})
@@ -328,6 +329,7 @@ void TVrSlider::Paint() {
         Frame3D(canvas, work, frame, frame, FBorderWidth);
     }
     FBevel->Paint(canvas, work);
+    if (FTicksStale) BuildTickImages();
     canvas.CopyRect(work, *FUnlit->Canvas(), BitmapRect(*FUnlit));
 
     PlaceThumb();
@@ -368,13 +370,13 @@ void TVrSlider::WndProc(TMessage& message) {
     TVrCustomImageControl::WndProc(message);
     switch (message.Msg) {
         case WM_WINDOWPOSCHANGED:
-            BuildTickImages();
+            InvalidateTicks();
             CenterThumb();
             RedrawControl();
             break;
         case CM_COLORCHANGED:
         case CM_SYSCOLORCHANGE:
-            BuildTickImages();
+            InvalidateTicks();
             RedrawControl();
             break;
         case CM_ENABLEDCHANGED:

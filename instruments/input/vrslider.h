@@ -67,6 +67,9 @@ public:
     TSliderMapping Mapping() const;
     TRect ThumbRect() const { return FThumbRect; }
     const TBitmap& Thumb() const { return *FThumb; }
+    // The unlit and lit tick pictures, made at the first paint after what they show changed.
+    const TBitmap& UnlitTicks() const { return *FUnlit; }
+    const TBitmap& LitTicks() const { return *FLit; }
     bool Dragging() const { return FDragging; }
     bool Hot() const { return FHot; }
 
@@ -94,11 +97,12 @@ private:
     void SetRebuilt(T& field, const T& value) {
         if (field == value) return;
         field = value;
-        BuildTickImages();
+        InvalidateTicks();
         RedrawControl();
     }
     void LoadThumb();
     void CenterThumb();
+    void InvalidateTicks() { FTicksStale = true; }
     void BuildTickImages();
     void DrawTicks(TBitmap& image, TColor color) const;
     void PlaceThumb();
@@ -133,6 +137,7 @@ private:
     TRect FThumbRect;
     std::unique_ptr<TBitmap> FUnlit;
     std::unique_ptr<TBitmap> FLit;
+    bool FTicksStale = true;
     int FGrabOffset = 0;
     bool FDragging = false;
     bool FHot = false;

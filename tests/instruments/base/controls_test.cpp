@@ -232,6 +232,49 @@ TEST_F(InstrumentControlsTest, WindowedInstrumentPaintsItsImage) {
     EXPECT_EQ(Screen(128, 33), clNavy);
 }
 
+// Creating, resizing and loading make no pixels (a large rack that is never shown costs none);
+// the first paint makes the image at the size the control has then.
+TEST(InstrumentImageTest, NoPixelsUntilFirstPaintAndThenTheFullPicture) {
+    TComponent owner(nullptr);
+    auto* form = new TForm(&owner);  // not shown yet: nothing paints
+    form->SetBounds(10, 10, 260, 150);
+    auto* opaque = new TSwatch(&owner);
+    auto* clear = new TSwatch(&owner);
+    auto* windowed = new TWindowedSwatch(&owner);
+    clear->SetTransparent(true);
+    int left = 0;
+    for (TControl* c : std::initializer_list<TControl*>{opaque, clear, windowed}) {
+        left += 60;
+        c->SetParent(form);
+        c->SetBounds(left, 30, 10, 10);
+        c->SetBounds(left, 30, 40, 12);
+        c->BeginLoading();
+        c->SetBounds(left, 40, 50, 20);
+        c->Loaded();
+    }
+    EXPECT_FALSE(opaque->HasImage());
+    EXPECT_FALSE(clear->HasImage());
+    EXPECT_TRUE(clear->Background().Empty());
+    EXPECT_FALSE(windowed->HasImage());
+
+    form->Show();
+    static_cast<void>(QTest::qWaitForWindowExposed(form->Handle()));
+    form->Repaint();
+    for (const TVrGraphicImageControl* c : {opaque, clear}) {
+        EXPECT_EQ(c->Image().Width(), 50);
+        EXPECT_EQ(c->Image().Height(), 20);
+        EXPECT_EQ(c->Image().Pixels(1, 1), clRed);
+    }
+    EXPECT_EQ(opaque->Image().Pixels(49, 19), clWhite);
+    // The transparent one shows the form behind it, taken at the first paint.
+    const QImage screen = form->Handle()->grab().toImage();
+    EXPECT_EQ(clear->Background().Width(), 50);
+    EXPECT_EQ(clear->Image().Pixels(49, 19), FromQColor(screen.pixelColor(120 + 49, 40 + 19)));
+    EXPECT_EQ(clear->Image().Pixels(49, 19), clear->Background().Pixels(49, 19));
+    EXPECT_EQ(windowed->Image().Pixels(0, 0), clYellow);
+    EXPECT_EQ(windowed->Image().Pixels(49, 19), clNavy);
+}
+
 TEST_F(InstrumentControlsTest, NotificationCallbacksAndVersion) {
     std::vector<UINT> heard;
     Swatch->OnMouseEnter = [&](TObject* s) {

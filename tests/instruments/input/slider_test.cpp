@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <limits>
 
 #include "instruments/input/vrslider.h"
@@ -321,6 +322,75 @@ TEST_F(SliderTest, CheckeredTicksTakeTheirPatternFromTheirOwnCorner) {
                         << "tick " << i << " at " << along << "," << across;
                 }
         }
+    }
+}
+
+// The image and the tick pictures are made at the first paint, from the settings of that
+// moment: a slider changed before it was ever painted shows what a slider painted before and
+// after the same change shows.
+TEST_F(SliderTest, TickPicturesAreMadeAtTheFirstPaintAndMatchOnesRebuiltAlong) {
+    using enum TVrOrientation;
+    struct Row {
+        const char* Name;
+        std::function<void(TVrSlider*)> Setup, Change;
+    };
+    const auto none = [](TVrSlider*) {};
+    const Row rows[] = {
+        {"resize", none, [](TVrSlider* s) { s->SetBounds(s->Left(), s->Top(), 50, 190); }},
+        {"tick width", none, [](TVrSlider* s) { s->SetTickWidth(3); }},
+        {"spacing", none, [](TVrSlider* s) { s->SetSpacing(2); }},
+        {"border width", none, [](TVrSlider* s) { s->SetBorderWidth(4); }},
+        {"checkered", none, [](TVrSlider* s) { s->SetSolidFill(false); }},
+        {"style", none, [](TVrSlider* s) { s->SetStyle(TVrSliderStyle::ssTopRight); }},
+        {"palette", none, [](TVrSlider* s) { s->Palette()->SetLow(clMaroon); }},
+        {"bevel", none, [](TVrSlider* s) { s->Bevel()->SetInnerWidth(5); }},
+        {"colour", none, [](TVrSlider* s) { s->SetColor(clNavy); }},
+        {"orientation of a square", [](TVrSlider* s) { s->SetBounds(s->Left(), s->Top(), 80, 80); },
+         [](TVrSlider* s) { s->SetOrientation(voHorizontal); }},
+    };
+    TComponent owner(nullptr);
+    auto* hidden = new TForm(&owner);
+    hidden->SetBounds(10, 10, 300, 220);
+    TClassRegistry registry;
+    registry.RegisterClass(TVrSlider::StaticClass());
+    auto* loaded = new TForm(&owner);
+    rack::LoadRackFile(
+        QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/extreme_sliders.res",
+        *loaded, registry);
+    ASSERT_GT(loaded->ComponentCount(), 0);
+    for (int i = 0; i < loaded->ComponentCount(); ++i) {
+        const auto* s = dynamic_cast<const TVrSlider*>(loaded->Components(i));
+        ASSERT_TRUE(s);
+        EXPECT_FALSE(s->HasImage());
+        EXPECT_TRUE(s->UnlitTicks().Empty());
+    }
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        auto* eager = new TVrSlider(Form);
+        auto* late = new TVrSlider(hidden);
+        eager->SetParent(Form);
+        late->SetParent(hidden);
+        for (TVrSlider* s : {eager, late}) {
+            s->SetPosition(30);
+            row.Setup(s);
+        }
+        eager->Repaint();
+        TApplication::Instance().ProcessMessages();
+        row.Change(eager);
+        row.Change(late);
+        EXPECT_FALSE(late->HasImage());
+        EXPECT_TRUE(late->UnlitTicks().Empty());
+        EXPECT_TRUE(late->LitTicks().Empty());
+
+        eager->Repaint();
+        late->SetParent(Form);
+        late->Repaint();
+        TApplication::Instance().ProcessMessages();
+        EXPECT_FALSE(late->UnlitTicks().Empty());
+        EXPECT_TRUE(late->Image().Image() == eager->Image().Image());
+        delete eager;
+        delete late;
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <limits>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "instruments/base/vrdraw.h"
 #include "instruments/base/vrexceptions.h"
@@ -401,6 +403,53 @@ TEST(MeterRackFileTest, SettingsAtTheEndsOfIntLoadAndPaint) {
     const TBitmap& broadImage = paint(broad);
     EXPECT_EQ(broadImage.Pixels(120, 50), clSilver);
     EXPECT_GT(canvastesting::CountPixels(broadImage, clSilver), 240 * 105 * 3 / 4);
+}
+
+// Loading and resizing make no pixels, also not for a transparent meter's background; the first
+// paint gives the picture that a meter painted all along shows.
+TEST(MeterImageTest, UnpaintedMetersHoldNoPixelsAndPaintLikeMetersPaintedAllAlong) {
+    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
+    TClassRegistry registry;
+    registry.RegisterClass(TVrMeter::StaticClass());
+    TComponent owner(nullptr);
+    TForm* eagerForm = test::ShowForm(&owner, 520, 480);
+    auto* lateForm = new TForm(&owner);
+    rack::LoadRackFile(data + "extreme_meters.res", *eagerForm, registry);
+    rack::LoadRackFile(data + "extreme_meters.res", *lateForm, registry);
+    const auto paint = [](TVrMeter* m) -> const TBitmap& {
+        m->Repaint();
+        TApplication::Instance().ProcessMessages();
+        return m->Image();
+    };
+    std::vector<std::pair<TVrMeter*, TVrMeter*>> twins;  // painted all along, painted late
+    for (int i = 0; i < lateForm->ComponentCount(); ++i) {
+        auto* late = dynamic_cast<TVrMeter*>(lateForm->Components(i));
+        if (!late) continue;
+        auto* eager = dynamic_cast<TVrMeter*>(eagerForm->FindComponent(late->Name()));
+        ASSERT_TRUE(eager);
+        paint(eager);
+        for (TVrMeter* m : {eager, late}) {
+            m->SetBounds(m->Left(), m->Top(), m->Width() + 17, m->Height() + 9);
+            m->SetTransparent(i % 2 == 0);
+        }
+        twins.emplace_back(eager, late);
+    }
+    ASSERT_GE(twins.size(), 3u);
+    for (const auto& [eager, late] : twins) {
+        SCOPED_TRACE(late->Name().toStdString());
+        EXPECT_FALSE(late->HasImage());
+        EXPECT_TRUE(late->Background().Empty());
+    }
+
+    lateForm->Show();
+    static_cast<void>(QTest::qWaitForWindowExposed(lateForm->Handle()));
+    for (const auto& [eager, late] : twins) {
+        SCOPED_TRACE(late->Name().toStdString());
+        const QImage& expected = paint(eager).Image();
+        const QImage& actual = paint(late).Image();
+        EXPECT_EQ(actual.size(), QSize(late->Width(), late->Height()));
+        EXPECT_TRUE(actual == expected);
+    }
 }
 
 // The rack's text form and its binary file hold the same rack.
