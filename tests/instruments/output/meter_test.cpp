@@ -25,6 +25,17 @@ namespace {
 constexpr int kMin = std::numeric_limits<int>::min();
 constexpr int kMax = std::numeric_limits<int>::max();
 
+// The racks of meters with settings at the ends of int, kept as text and as a rack file.
+QString ExtremeMetersFile(const char* extension) {
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/extreme_meters." +
+           QLatin1String(extension);
+}
+void LoadExtremeMeters(TForm& form) {
+    TClassRegistry registry;
+    registry.RegisterClass(TVrMeter::StaticClass());
+    rack::LoadRackFile(ExtremeMetersFile("res"), form, registry);
+}
+
 TEST(MeterGeometryTest, DefaultScaleSpansTheArcAndTheNeedleEndsOneStepPastTheLastTick) {
     const TMeterLayout layout = MeterLayout(240, 105, 20, 40, 61);
     EXPECT_EQ(layout.Radius, 95);
@@ -344,12 +355,9 @@ TEST_F(MeterTest, HiddenScaleLeavesLabelsAndNeedleAndADegenerateRangePaintsSafel
 // Racks whose settings sit at the ends of int, as a rack file holds them: each loads, and each
 // meter paints quickly and shows what its settings ask for where that is still visible.
 TEST(MeterRackFileTest, SettingsAtTheEndsOfIntLoadAndPaint) {
-    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
-    TClassRegistry registry;
-    registry.RegisterClass(TVrMeter::StaticClass());
     TComponent owner(nullptr);
     TForm* form = test::ShowForm(&owner, 520, 380);
-    rack::LoadRackFile(data + "extreme_meters.res", *form, registry);
+    LoadExtremeMeters(*form);
     const auto meter = [form](const char* name) {
         auto* found = dynamic_cast<TVrMeter*>(form->FindComponent(QString::fromLatin1(name)));
         EXPECT_TRUE(found) << name;
@@ -408,14 +416,11 @@ TEST(MeterRackFileTest, SettingsAtTheEndsOfIntLoadAndPaint) {
 // Loading and resizing make no pixels, also not for a transparent meter's background; the first
 // paint gives the picture that a meter painted all along shows.
 TEST(MeterImageTest, UnpaintedMetersHoldNoPixelsAndPaintLikeMetersPaintedAllAlong) {
-    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
-    TClassRegistry registry;
-    registry.RegisterClass(TVrMeter::StaticClass());
     TComponent owner(nullptr);
     TForm* eagerForm = test::ShowForm(&owner, 520, 480);
     auto* lateForm = new TForm(&owner);
-    rack::LoadRackFile(data + "extreme_meters.res", *eagerForm, registry);
-    rack::LoadRackFile(data + "extreme_meters.res", *lateForm, registry);
+    LoadExtremeMeters(*eagerForm);
+    LoadExtremeMeters(*lateForm);
     const auto paint = [](TVrMeter* m) -> const TBitmap& {
         m->Repaint();
         TApplication::Instance().ProcessMessages();
@@ -454,8 +459,7 @@ TEST(MeterImageTest, UnpaintedMetersHoldNoPixelsAndPaintLikeMetersPaintedAllAlon
 
 // The rack's text form and its binary file hold the same rack.
 TEST(MeterRackFileTest, TextFormAndBinaryFileAgree) {
-    const QString data = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/";
-    QFile text(data + "extreme_meters.txt"), binary(data + "extreme_meters.res");
+    QFile text(ExtremeMetersFile("txt")), binary(ExtremeMetersFile("res"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     ASSERT_TRUE(binary.open(QIODevice::ReadOnly));
     EXPECT_EQ(rack::WriteObjectText(rack::ReadObjectText(text.readAll())),
