@@ -22,7 +22,7 @@ constexpr std::array<const char16_t*, 22> kRegistrationOrder{
     u"TVrPowerButton",  u"TVrSpinner",  u"TVrSwitch", u"TVrTrackBar", u"TVrPowerMeter",
     u"TImage",          u"TComboBox"};
 
-// The catalogue classes written so far; an instrument joins this list when it exists.
+// The kinds that have a class; a kind without one stays out of the registry and places nothing.
 const TClassInfo* ImplementedClass(QStringView name) {
     static const std::array<const TClassInfo*, 7> implemented{
         &TLabel::StaticClass(),   &TEdit::StaticClass(),     &TMemo::StaticClass(),

@@ -1,6 +1,5 @@
 #pragma once
-// The classes a rack file may name: the control kinds of the catalogue. An instrument class
-// joins when it exists.
+// The classes a rack file may name: the control kinds of the catalogue that have a class.
 
 #include "toolkit/core/classregistry.h"
 

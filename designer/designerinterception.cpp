@@ -175,7 +175,7 @@ void TCustomFormDesigner::DeferMouse(TMsg& msg) {
         // pressed window holds it until the button comes up, as if it had received the press.
         // A grab handle hides at the press, so the form holds it for a handle.
         FHoldingPress = true;
-        FHoldingWindow = FGrabHandles && FGrabHandles->PositionOf(msg.hwnd) ? formWindow : msg.hwnd;
+        FHoldingWindow = FGrabHandles && FGrabHandles->HandleOf(msg.hwnd) ? formWindow : msg.hwnd;
         TApplication::Instance().SetCapture(FHoldingWindow);
     }
 }

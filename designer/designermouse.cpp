@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "designer/dragmath.h"
+#include "designer/draggeometry.h"
+#include "designer/draghints.h"
 #include "designer/formdesigner.h"
 #include "designer/grabgeometry.h"
 #include "designer/grabhandles.h"
@@ -76,10 +77,10 @@ void TCustomFormDesigner::MousePress(TMsg& msg) {
         return;
     }
     FDragStart = TApplication::Instance().CursorPos();
-    FGrabPosition = FGrabHandles ? FGrabHandles->PositionOf(w) : 0;
+    FGrabPosition = FGrabHandles ? FGrabHandles->PositionOf(w) : TGrabPosition::gpNone;
     if (!IsProtected(x) && FGrabHandles) FGrabHandles->SetEnabled(false);
     ProcessPending();
-    if (FGrabPosition != 0) {
+    if (FGrabPosition != TGrabPosition::gpNone) {
         x = nullptr;
     } else if (x) {
         if (IsProtected(x)) {
@@ -118,7 +119,7 @@ void TCustomFormDesigner::MousePress(TMsg& msg) {
     ProcessPending();
     if (!x || IsLocked(x)) {
         const TControl* current = Control();
-        if (!current || IsLocked(current) || FGrabPosition == 0) return;
+        if (!current || IsLocked(current) || FGrabPosition == TGrabPosition::gpNone) return;
     }
     // The release of a quick click may have been handled among the pending messages: a drag
     // started now would hold the pointer with no button down.
@@ -160,7 +161,7 @@ void TCustomFormDesigner::StartDrag(TMsg& msg) {
     Swallow(msg);
     FDragState = TDragState::Dragging;
     if (!c) return;
-    if (FGrabPosition != 0)
+    if (FGrabPosition != TGrabPosition::gpNone)
         ShowMoveSizeHintText(SizeHintText(c->BoundsRect()), true);
     else
         ShowMoveSizeHintText(MoveHintText(c->BoundsRect().TopLeft()), false);
@@ -222,7 +223,7 @@ void TCustomFormDesigner::DragTo() {
     FFeedback.Clear();
     FDragRect = rect;
     DrawDragFrames();
-    if (FGrabPosition != 0) {
+    if (FGrabPosition != TGrabPosition::gpNone) {
         ShowMoveSizeHintText(SizeHintText(FDragRect), true);
         return;
     }
@@ -270,7 +271,7 @@ void TCustomFormDesigner::MouseRelease(TMsg& msg) {
             break;
         case TDragState::None:
             if (!IsProtected(Control()) && FGrabHandles) {
-                if (!FGrabHandles->PositionOf(msg.hwnd)) SetCursorOverride(crArrow);
+                if (!FGrabHandles->HandleOf(msg.hwnd)) SetCursorOverride(crArrow);
                 if (!FGrabHandles->Enabled()) {
                     FGrabHandles->SetEnabled(true);
                     FGrabHandles->Refresh(true);
@@ -284,7 +285,7 @@ void TCustomFormDesigner::MouseRelease(TMsg& msg) {
 void TCustomFormDesigner::FinishDrag(TMsg& msg) {
     TApplication& app = TApplication::Instance();
     FDragState = TDragState::None;
-    FGrabPosition = 0;
+    FGrabPosition = TGrabPosition::gpNone;
     FFeedback.Clear();
     TRef<TControl> current = Control();
     if (ControlCount() <= 1) {
@@ -318,7 +319,7 @@ void TCustomFormDesigner::FinishDrag(TMsg& msg) {
     ProcessPending();
     Swallow(msg);
     if (FGrabHandles) {
-        if (!FGrabHandles->PositionOf(msg.hwnd)) SetCursorOverride(crArrow);
+        if (!FGrabHandles->HandleOf(msg.hwnd)) SetCursorOverride(crArrow);
         FGrabHandles->SetEnabled(true);
         FGrabHandles->Refresh(true);
     } else {

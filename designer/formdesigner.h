@@ -276,7 +276,7 @@ private:
     TSelectionMarks FMarks;
 
     TDragState FDragState = TDragState::None;
-    int FGrabPosition = 0;
+    TGrabPosition FGrabPosition = TGrabPosition::gpNone;
     TPoint FDragStart;   // screen
     TRect FDragRect;     // the current control's proposed bounds
     TPoint FBandAnchor;  // screen

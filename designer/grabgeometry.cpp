@@ -7,34 +7,29 @@ struct TGrabEdges {
     bool Left, Top, Right, Bottom;
 };
 
-TGrabEdges EdgesOf(int position) {
-    switch (position) {
-        case 1:
-            return {true, true, false, false};
-        case 2:
-            return {true, false, false, false};
-        case 3:
-            return {true, false, false, true};
-        case 4:
-            return {false, true, false, false};
-        case 5:
-            return {false, false, false, true};
-        case 6:
-            return {false, true, true, false};
-        case 7:
-            return {false, false, true, false};
-        case 8:
-            return {false, false, true, true};
-        default:
-            return {false, false, false, false};
-    }
+// The edges each handle drags, in TGrabPosition order; gpNone drags none.
+constexpr std::array<TGrabEdges, kGrabCount + 1> kGrabEdges{{
+    {false, false, false, false},  // none
+    {true, true, false, false},    // left-top
+    {true, false, false, false},   // left
+    {true, false, false, true},    // left-bottom
+    {false, true, false, false},   // top
+    {false, false, false, true},   // bottom
+    {false, true, true, false},    // right-top
+    {false, false, true, false},   // right
+    {false, false, true, true},    // right-bottom
+}};
+
+TGrabEdges EdgesOf(TGrabPosition position) {
+    const auto i = static_cast<std::size_t>(position);
+    return i < kGrabEdges.size() ? kGrabEdges[i] : kGrabEdges[0];
 }
 }  // namespace
 
-TPoint GrabHandleOrigin(int position, const TRect& target, int grabSize) {
-    if (position < 1 || position > kGrabCount) return {0, 0};
-    const int half = grabSize / 2;
+TPoint GrabHandleOrigin(TGrabPosition position, const TRect& target, int grabSize) {
     const TGrabEdges edges = EdgesOf(position);
+    if (!edges.Left && !edges.Top && !edges.Right && !edges.Bottom) return {0, 0};
+    const int half = grabSize / 2;
     const int left = edges.Left    ? target.Left - half
                      : edges.Right ? target.Right - half - 1
                                    : (target.Left + target.Right - grabSize) / 2;
@@ -44,27 +39,18 @@ TPoint GrabHandleOrigin(int position, const TRect& target, int grabSize) {
     return {left, top};
 }
 
-TCursor GrabCursor(int position) {
-    switch (position) {
-        case 1:
-        case 8:
-            return crSizeNWSE;
-        case 3:
-        case 6:
-            return crSizeNESW;
-        case 2:
-        case 7:
-            return crSizeWE;
-        case 4:
-        case 5:
-            return crSizeNS;
-        default:
-            return crArrow;
-    }
+TCursor GrabCursor(TGrabPosition position) {
+    const TGrabEdges edges = EdgesOf(position);
+    const bool horizontal = edges.Left || edges.Right;
+    const bool vertical = edges.Top || edges.Bottom;
+    if (horizontal && vertical) return (edges.Left == edges.Top) ? crSizeNWSE : crSizeNESW;
+    if (horizontal) return crSizeWE;
+    if (vertical) return crSizeNS;
+    return crArrow;
 }
 
-TRect DraggedRect(const TRect& bounds, int position, TPoint delta) {
-    if (position == 0)
+TRect DraggedRect(const TRect& bounds, TGrabPosition position, TPoint delta) {
+    if (position == TGrabPosition::gpNone)
         return {bounds.Left + delta.X, bounds.Top + delta.Y, bounds.Right + delta.X,
                 bounds.Bottom + delta.Y};
     const TGrabEdges edges = EdgesOf(position);

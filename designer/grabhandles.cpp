@@ -28,7 +28,7 @@ TCustomFormDesigner* TGrabHandle::Designer() const {
     return static_cast<TGrabHandles*>(Owner())->Designer();
 }
 
-void TGrabHandle::SetPosition(int value) {
+void TGrabHandle::SetPosition(TGrabPosition value) {
     if (value == FPosition) return;
     FPosition = value;
     SetCursor(GrabCursor(value));
@@ -76,12 +76,12 @@ const TClassInfo& TGrabHandles::StaticClass() {
 }
 
 TGrabHandles::TGrabHandles(TCustomFormDesigner* designer) : TComponent(designer) {
-    for (int position = 1; position <= kGrabCount; ++position) {
+    for (TGrabPosition position : kGrabPositions) {
         auto* handle = new TGrabHandle(this);
         handle->SetPosition(position);
         handle->SetVisible(false);
         handle->SetParent(designer->Form());
-        FHandles[static_cast<std::size_t>(position - 1)] = handle;
+        FHandles[static_cast<std::size_t>(position) - 1] = handle;
     }
 }
 
@@ -89,9 +89,9 @@ TCustomFormDesigner* TGrabHandles::Designer() const {
     return static_cast<TCustomFormDesigner*>(Owner());
 }
 
-TGrabHandle* TGrabHandles::Items(int position) const {
-    if (position < 1 || position > kGrabCount) return nullptr;
-    return FHandles[static_cast<std::size_t>(position - 1)].get();
+TGrabHandle* TGrabHandles::Items(TGrabPosition position) const {
+    if (position == TGrabPosition::gpNone) return nullptr;
+    return FHandles[static_cast<std::size_t>(position) - 1].get();
 }
 
 void TGrabHandles::SetControl(TControl* value) {
@@ -146,10 +146,10 @@ void TGrabHandles::Refresh(bool hideFirst) {
     TApplication::Instance().ProcessMessages();
 }
 
-int TGrabHandles::PositionOf(HWND window) const {
+TGrabPosition TGrabHandles::PositionOf(HWND window) const {
     for (const auto& handle : FHandles)
         if (handle && window && handle->WindowHandle() == window) return handle->Position();
-    return 0;
+    return TGrabPosition::gpNone;
 }
 
 TGrabHandle* TGrabHandles::HandleOf(HWND window) const {

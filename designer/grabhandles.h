@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "designer/grabgeometry.h"
 #include "toolkit/controls/graphiccontrol.h"
 
 namespace mox {
@@ -17,9 +18,8 @@ class TGrabHandle : public TCustomControl {
 public:
     explicit TGrabHandle(TGrabHandles* owner);
 
-    // 1..8, see grabgeometry.h.
-    int Position() const { return FPosition; }
-    void SetPosition(int value);
+    TGrabPosition Position() const { return FPosition; }
+    void SetPosition(TGrabPosition value);
     // The bounds of the control the handle surrounds, in that control's parent's coordinates.
     TRect TargetRect() const { return FTargetRect; }
     void SetTargetRect(const TRect& value);
@@ -35,7 +35,7 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
-    int FPosition = 0;
+    TGrabPosition FPosition = TGrabPosition::gpNone;
     TRect FTargetRect;
     bool FLocked = false;
 };
@@ -62,13 +62,13 @@ public:
     // the target can be designed; `hideFirst` takes them off the screen before moving them.
     void Refresh(bool hideFirst);
 
-    // The grab position (1..8) of the handle whose window is `window`, 0 for other windows.
-    int PositionOf(HWND window) const;
+    // The position of the handle whose window is `window`; gpNone for other windows.
+    TGrabPosition PositionOf(HWND window) const;
     TGrabHandle* HandleOf(HWND window) const;
     // Whether `component` is one of the handles while they are meant to be visible.
     bool IsGrabHandle(const TComponent* component) const;
 
-    TGrabHandle* Items(int position) const;
+    TGrabHandle* Items(TGrabPosition position) const;
 
 private:
     void ShowHandles();

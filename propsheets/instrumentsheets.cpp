@@ -3,7 +3,7 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/vrmeter.h"
 #include "propsheets/sheetrows.h"
-#include "propsheets/sheetvalues.h"
+#include "propsheets/numbertext.h"
 
 namespace mox {
 

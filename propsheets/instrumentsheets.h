@@ -1,5 +1,5 @@
 #pragma once
-// The rows of the property sheets of the instruments written so far.
+// The rows of the instruments' property sheets.
 
 #include "propsheets/propertysheet.h"
 

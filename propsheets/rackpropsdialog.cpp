@@ -1,7 +1,7 @@
 #include "propsheets/rackpropsdialog.h"
 
 #include "designer/formdesigner.h"
-#include "propsheets/sheetvalues.h"
+#include "propsheets/numbertext.h"
 #include "toolkit/core/classbuilder.h"
 
 namespace mox {

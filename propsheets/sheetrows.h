@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "propsheets/propertysheet.h"
-#include "propsheets/sheetvalues.h"
+#include "propsheets/numbertext.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/colors.h"
 #include "toolkit/graphics/font.h"

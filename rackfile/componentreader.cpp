@@ -1,6 +1,6 @@
 #include "rackfile/componentreader.h"
 
-#include "rackfile/filers.h"
+#include "rackfile/definedpropertystreams.h"
 #include "rackfile/propertyvalues.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/controls/screen.h"

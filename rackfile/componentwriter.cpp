@@ -1,6 +1,6 @@
 #include "rackfile/componentwriter.h"
 
-#include "rackfile/filers.h"
+#include "rackfile/definedpropertystreams.h"
 #include "rackfile/propertyvalues.h"
 #include "toolkit/controls/control.h"
 #include "toolkit/controls/wincontrol.h"

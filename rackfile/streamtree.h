@@ -47,21 +47,21 @@ struct TCollectionItem {
 
 struct TStreamValue {
     TValueType Type = TValueType::vaNull;
-    std::int64_t Integer = 0;      // vaInt8..vaInt64; vaCurrency: the value times 10000
-    long double Extended = 0;      // vaExtended (80-bit)
-    float Single = 0;              // vaSingle
-    double Date = 0;               // vaDate
-    QString Text;                  // vaIdent and every string type, decoded
-    QByteArray Bytes;              // vaBinary
-    QStringList SetMembers;        // vaSet
-    std::vector<TStreamValue> List;  // vaList
+    std::int64_t Integer = 0;            // vaInt8..vaInt64; vaCurrency: the value times 10000
+    long double Extended = 0;            // vaExtended (80-bit)
+    float Single = 0;                    // vaSingle
+    double Date = 0;                     // vaDate
+    QString Text;                        // vaIdent and every string type, decoded
+    QByteArray Bytes;                    // vaBinary
+    QStringList SetMembers;              // vaSet
+    std::vector<TStreamValue> List;      // vaList
     std::vector<TCollectionItem> Items;  // vaCollection
 
     bool IsInteger() const;
     bool IsString() const;
 
-    static TStreamValue Int(std::int64_t value);      // the smallest integer tag
-    static TStreamValue Str(const QString& value);   // the tag the string encoding rule picks
+    static TStreamValue Int(std::int64_t value);    // the smallest integer tag
+    static TStreamValue Str(const QString& value);  // the tag the string encoding rule picks
     static TStreamValue Ident(const QString& name);
     static TStreamValue Bool(bool value);
     static TStreamValue Ext(long double value);

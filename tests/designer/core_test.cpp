@@ -290,7 +290,7 @@ TEST_F(CoreTest, EditingTheLockedListInPlaceRepaintsTheHandles) {
     TBox* box = Add("box", 10, 10, 20, 20);
     Activate();
     Designer->SetControl(box);
-    TGrabHandle* handle = Designer->GrabHandles()->Items(1);
+    TGrabHandle* handle = Designer->GrabHandles()->Items(TGrabPosition::gpLeftTop);
     EXPECT_FALSE(handle->Locked());
     Designer->LockedControls()->Add(QStringLiteral("box"));
     EXPECT_TRUE(handle->Locked());

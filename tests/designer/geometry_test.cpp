@@ -4,7 +4,8 @@
 
 #include <limits>
 
-#include "designer/dragmath.h"
+#include "designer/draggeometry.h"
+#include "designer/draghints.h"
 #include "designer/grabgeometry.h"
 #include "designer/grid.h"
 #include "toolkit/graphics/bitmap.h"
@@ -88,42 +89,41 @@ TEST(GrabGeometryTest, HandlesSitAroundTheTarget) {
     const TRect target = Bounds(16, 16, 80, 40);
     const std::vector<TPoint> expected{{14, 14}, {14, 33}, {14, 53}, {53, 14},
                                        {53, 53}, {93, 14}, {93, 33}, {93, 53}};
-    for (int position = 1; position <= kGrabCount; ++position)
-        EXPECT_EQ(GrabHandleOrigin(position, target, 5), expected[position - 1]) << position;
-    EXPECT_EQ(GrabHandleOrigin(1, target, 9), (TPoint{12, 12}));
-    EXPECT_EQ(GrabHandleOrigin(8, target, 9), (TPoint{91, 51}));
-    EXPECT_EQ(GrabHandleOrigin(0, target, 5), (TPoint{0, 0}));
-    EXPECT_EQ(GrabHandleOrigin(9, target, 5), (TPoint{0, 0}));
+    for (std::size_t i = 0; i < kGrabPositions.size(); ++i)
+        EXPECT_EQ(GrabHandleOrigin(kGrabPositions[i], target, 5), expected[i]) << i;
+    EXPECT_EQ(GrabHandleOrigin(TGrabPosition::gpLeftTop, target, 9), (TPoint{12, 12}));
+    EXPECT_EQ(GrabHandleOrigin(TGrabPosition::gpRightBottom, target, 9), (TPoint{91, 51}));
+    EXPECT_EQ(GrabHandleOrigin(TGrabPosition::gpNone, target, 5), (TPoint{0, 0}));
     // Truncating division towards zero near the origin.
-    EXPECT_EQ(GrabHandleOrigin(2, Bounds(-10, -3, 4, 2), 5), (TPoint{-12, -4}));
+    EXPECT_EQ(GrabHandleOrigin(TGrabPosition::gpLeft, Bounds(-10, -3, 4, 2), 5), (TPoint{-12, -4}));
 }
 
 TEST(GrabGeometryTest, EachHandleHasItsSizingCursor) {
-    EXPECT_EQ(GrabCursor(1), crSizeNWSE);
-    EXPECT_EQ(GrabCursor(8), crSizeNWSE);
-    EXPECT_EQ(GrabCursor(3), crSizeNESW);
-    EXPECT_EQ(GrabCursor(6), crSizeNESW);
-    EXPECT_EQ(GrabCursor(2), crSizeWE);
-    EXPECT_EQ(GrabCursor(7), crSizeWE);
-    EXPECT_EQ(GrabCursor(4), crSizeNS);
-    EXPECT_EQ(GrabCursor(5), crSizeNS);
-    EXPECT_EQ(GrabCursor(0), crArrow);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpLeftTop), crSizeNWSE);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpRightBottom), crSizeNWSE);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpLeftBottom), crSizeNESW);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpRightTop), crSizeNESW);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpLeft), crSizeWE);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpRight), crSizeWE);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpTop), crSizeNS);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpBottom), crSizeNS);
+    EXPECT_EQ(GrabCursor(TGrabPosition::gpNone), crArrow);
 }
 
 TEST(GrabGeometryTest, EachHandleDragsItsOwnEdges) {
     const TRect r{10, 20, 50, 60};
     const TPoint d{3, 4};
-    EXPECT_EQ(DraggedRect(r, 0, d), (TRect{13, 24, 53, 64}));
-    EXPECT_EQ(DraggedRect(r, 1, d), (TRect{13, 24, 50, 60}));
-    EXPECT_EQ(DraggedRect(r, 2, d), (TRect{13, 20, 50, 60}));
-    EXPECT_EQ(DraggedRect(r, 3, d), (TRect{13, 20, 50, 64}));
-    EXPECT_EQ(DraggedRect(r, 4, d), (TRect{10, 24, 50, 60}));
-    EXPECT_EQ(DraggedRect(r, 5, d), (TRect{10, 20, 50, 64}));
-    EXPECT_EQ(DraggedRect(r, 6, d), (TRect{10, 24, 53, 60}));
-    EXPECT_EQ(DraggedRect(r, 7, d), (TRect{10, 20, 53, 60}));
-    EXPECT_EQ(DraggedRect(r, 8, d), (TRect{10, 20, 53, 64}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpNone, d), (TRect{13, 24, 53, 64}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpLeftTop, d), (TRect{13, 24, 50, 60}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpLeft, d), (TRect{13, 20, 50, 60}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpLeftBottom, d), (TRect{13, 20, 50, 64}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpTop, d), (TRect{10, 24, 50, 60}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpBottom, d), (TRect{10, 20, 50, 64}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpRightTop, d), (TRect{10, 24, 53, 60}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpRight, d), (TRect{10, 20, 53, 60}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpRightBottom, d), (TRect{10, 20, 53, 64}));
     // Past the opposite edge the edges cross; the release normalises them.
-    EXPECT_EQ(DraggedRect(r, 7, {-50, 0}), (TRect{10, 20, 0, 60}));
+    EXPECT_EQ(DraggedRect(r, TGrabPosition::gpRight, {-50, 0}), (TRect{10, 20, 0, 60}));
 }
 
 TEST(DragMathTest, SizeLimitsWidenFirstThenNarrow) {

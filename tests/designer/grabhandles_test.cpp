@@ -14,17 +14,17 @@ struct GrabHandlesTest : DesignerTest {
     TGrabHandles* Handles() const { return Designer->GrabHandles(); }
     std::vector<TPoint> Corners() const {
         std::vector<TPoint> out;
-        for (int i = 1; i <= kGrabCount; ++i)
+        for (TGrabPosition i : kGrabPositions)
             out.push_back(Handles()->Items(i)->BoundsRect().TopLeft());
         return out;
     }
     bool AllShown() const {
-        for (int i = 1; i <= kGrabCount; ++i)
+        for (TGrabPosition i : kGrabPositions)
             if (!Handles()->Items(i)->Handle()->isVisible()) return false;
         return true;
     }
     bool AllHidden() const {
-        for (int i = 1; i <= kGrabCount; ++i)
+        for (TGrabPosition i : kGrabPositions)
             if (Handles()->Items(i)->Handle()->isVisible()) return false;
         return true;
     }
@@ -37,7 +37,7 @@ TEST_F(GrabHandlesTest, EightHiddenHandlesLiveOnTheFormWhileActive) {
     EXPECT_TRUE(AllHidden());
     EXPECT_FALSE(Handles()->Visible());
     EXPECT_TRUE(Handles()->Enabled());
-    for (int i = 1; i <= kGrabCount; ++i) {
+    for (TGrabPosition i : kGrabPositions) {
         TGrabHandle* h = Handles()->Items(i);
         EXPECT_EQ(h->Position(), i);
         EXPECT_EQ(h->Parent(), Form);
@@ -46,7 +46,7 @@ TEST_F(GrabHandlesTest, EightHiddenHandlesLiveOnTheFormWhileActive) {
         EXPECT_EQ(Handles()->PositionOf(h->Handle()), i);
         EXPECT_EQ(Handles()->HandleOf(h->Handle()), h);
     }
-    EXPECT_EQ(Handles()->PositionOf(Box->Handle()), 0);
+    EXPECT_EQ(Handles()->PositionOf(Box->Handle()), TGrabPosition::gpNone);
     EXPECT_EQ(Handles()->HandleOf(nullptr), nullptr);
 
     Designer->SetActive(false);
@@ -63,14 +63,15 @@ TEST_F(GrabHandlesTest, HandlesSurroundTheSingleSelectedControl) {
     EXPECT_EQ(Corners(),
               (std::vector<TPoint>{
                   {14, 14}, {14, 33}, {14, 53}, {53, 14}, {53, 53}, {93, 14}, {93, 33}, {93, 53}}));
-    EXPECT_EQ(Handles()->Items(1)->Width(), 5);
+    EXPECT_EQ(Handles()->Items(TGrabPosition::gpLeftTop)->Width(), 5);
     // In front of the control they surround, so presses on them reach their own windows.
-    EXPECT_EQ(Form->Handle()->childAt(16, 16), Handles()->Items(1)->Handle());
-    EXPECT_TRUE(Handles()->IsGrabHandle(Handles()->Items(3)));
+    EXPECT_EQ(Form->Handle()->childAt(16, 16),
+              Handles()->Items(TGrabPosition::gpLeftTop)->Handle());
+    EXPECT_TRUE(Handles()->IsGrabHandle(Handles()->Items(TGrabPosition::gpLeftBottom)));
     EXPECT_FALSE(Handles()->IsGrabHandle(Box));
 
     Designer->SetGrabSize(9);
-    EXPECT_EQ(Handles()->Items(8)->Width(), 9);
+    EXPECT_EQ(Handles()->Items(TGrabPosition::gpRightBottom)->Width(), 9);
     EXPECT_EQ(Corners(),
               (std::vector<TPoint>{
                   {12, 12}, {12, 31}, {12, 51}, {51, 12}, {51, 51}, {91, 12}, {91, 31}, {91, 51}}));
@@ -83,7 +84,7 @@ TEST_F(GrabHandlesTest, TwoSelectedHideTheHandlesAndOneLeftShowsThemAgain) {
     Designer->AddControl(Other);
     EXPECT_FALSE(Handles()->Visible());
     EXPECT_TRUE(AllHidden());
-    EXPECT_FALSE(Handles()->IsGrabHandle(Handles()->Items(1)));
+    EXPECT_FALSE(Handles()->IsGrabHandle(Handles()->Items(TGrabPosition::gpLeftTop)));
     Designer->DeleteControl(Other);
     EXPECT_TRUE(AllShown());
     EXPECT_EQ(Handles()->Control(), Box);
@@ -106,7 +107,7 @@ TEST_F(GrabHandlesTest, LockedControlsShowHandlesInTheLockedColours) {
     Activate();
     Designer->SetControl(Box);
     ASSERT_TRUE(AllShown());
-    TGrabHandle* h = Handles()->Items(5);
+    TGrabHandle* h = Handles()->Items(TGrabPosition::gpBottom);
     EXPECT_TRUE(h->Locked());
     const QImage locked = h->Handle()->grab().toImage();
     EXPECT_EQ(locked.pixelColor(0, 0), QColor(Qt::black));
@@ -133,7 +134,7 @@ TEST_F(GrabHandlesTest, EnabledAndVisibleFlagsCombine) {
     EXPECT_TRUE(AllShown());
     Handles()->SetControl(nullptr);
     EXPECT_TRUE(AllHidden());
-    EXPECT_EQ(Handles()->Items(2)->Parent(), Form);
+    EXPECT_EQ(Handles()->Items(TGrabPosition::gpLeft)->Parent(), Form);
 }
 
 TEST_F(GrabHandlesTest, HandlesFollowAlignmentToTheGrid) {

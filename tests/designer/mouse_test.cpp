@@ -15,7 +15,7 @@ namespace {
 
 struct MouseTest : DesignerTest {
     // Centre of grab handle `position` in form coordinates.
-    TPoint HandleAt(int position) const {
+    TPoint HandleAt(TGrabPosition position) const {
         const TRect r = Designer->GrabHandles()->Items(position)->BoundsRect();
         return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
     }
@@ -76,7 +76,8 @@ TEST_F(MouseTest, MovingShowsThePositionHintAndApplesOnRelease) {
     EXPECT_EQ(Moved, (std::vector<QString>{"box"}));
     EXPECT_EQ(TApplication::Instance().GetCapture(), nullptr);
     EXPECT_FALSE(TApplication::Instance().CursorConfined());
-    EXPECT_EQ(Designer->GrabHandles()->Items(1)->BoundsRect().TopLeft(), (TPoint{24, 21}));
+    EXPECT_EQ(Designer->GrabHandles()->Items(TGrabPosition::gpLeftTop)->BoundsRect().TopLeft(),
+              (TPoint{24, 21}));
 
     Click({40, 40});  // no movement: nothing applied
     EXPECT_EQ(Moved.size(), 1u);
@@ -86,16 +87,17 @@ TEST_F(MouseTest, HandlesResizeTheirOwnEdges) {
     TBox* box = Add("box", 16, 16, 80, 40);
     Activate();
     Designer->SetControl(box);
-    PressAt(HandleAt(1));
+    PressAt(HandleAt(TGrabPosition::gpLeftTop));
     EXPECT_EQ(Designer->HintWindow()->Caption(), QStringLiteral("80 x 40"));
     EXPECT_EQ(TScreen::Instance().Cursor(), crSizeNWSE);
-    MoveTo({HandleAt(1).X + 10, HandleAt(1).Y + 5});
+    MoveTo({HandleAt(TGrabPosition::gpLeftTop).X + 10, HandleAt(TGrabPosition::gpLeftTop).Y + 5});
     EXPECT_EQ(Designer->HintWindow()->Caption(), QStringLiteral("70 x 35"));
-    ReleaseAt({HandleAt(1).X + 10, HandleAt(1).Y + 5});
+    ReleaseAt(
+        {HandleAt(TGrabPosition::gpLeftTop).X + 10, HandleAt(TGrabPosition::gpLeftTop).Y + 5});
     EXPECT_EQ(box->BoundsRect(), (TRect{26, 21, 96, 56}));
 
     // The right handle dragged past the left edge: the edges swap on release.
-    const TPoint right = HandleAt(7);
+    const TPoint right = HandleAt(TGrabPosition::gpRight);
     Drag(right, {right.X - 90, right.Y});
     EXPECT_EQ(box->BoundsRect(), (TRect{6, 21, 26, 56}));
 }
@@ -109,7 +111,7 @@ TEST_F(MouseTest, SizeLimitsApplyOnRelease) {
         minSize = {30, 30};
         maxSize = {100, 45};
     };
-    const TPoint corner = HandleAt(8);
+    const TPoint corner = HandleAt(TGrabPosition::gpRightBottom);
     Drag(corner, {corner.X - 70, corner.Y + 40});
     EXPECT_EQ(box->BoundsRect(), Bounds(16, 16, 30, 45));
 }
@@ -137,8 +139,8 @@ TEST_F(MouseTest, LockedControlsAreSelectedButNeverMoved) {
     EXPECT_EQ(Designer->Control(), locked);
     EXPECT_EQ(locked->BoundsRect(), Bounds(16, 16, 80, 40));
     // Its handles cannot be dragged either.
-    EXPECT_TRUE(Designer->GrabHandles()->Items(8)->Locked());
-    const TPoint corner = HandleAt(8);
+    EXPECT_TRUE(Designer->GrabHandles()->Items(TGrabPosition::gpRightBottom)->Locked());
+    const TPoint corner = HandleAt(TGrabPosition::gpRightBottom);
     Drag(corner, {corner.X + 30, corner.Y + 30});
     EXPECT_EQ(locked->BoundsRect(), Bounds(16, 16, 80, 40));
     EXPECT_TRUE(Moved.empty());
@@ -373,7 +375,7 @@ TEST_F(MouseTest, CursorShowsTheHandleOrTheArrow) {
     Designer->ProtectedControls()->Add(QStringLiteral("guarded"));
     Activate();
     Designer->SetControl(box);
-    MoveTo(HandleAt(4));
+    MoveTo(HandleAt(TGrabPosition::gpTop));
     EXPECT_EQ(TScreen::Instance().Cursor(), crSizeNS);
     MoveTo({50, 40});
     EXPECT_EQ(TScreen::Instance().Cursor(), crArrow);

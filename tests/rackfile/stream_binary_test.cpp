@@ -331,7 +331,8 @@ void ExpectTextSettles(const TObjectRecord& tree, const QString& name) {
 // The fuzzer's seeds and the inputs it found: each is refused with an error or survives the save
 // path.
 TEST(StreamBinary, DataFilesAreRefusedOrSettle) {
-    const QDir data(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data"));
+    const QDir data(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+                    QStringLiteral("/../fuzz/corpus"));
     const QStringList files = data.entryList(QDir::Files);
     ASSERT_FALSE(files.isEmpty());
     for (const QString& name : files) {

@@ -2,7 +2,7 @@
 // Objects whose state can be copied (Assign) and streamed: nested property objects and, through
 // TComponent, every component.
 
-#include "toolkit/core/filer.h"
+#include "toolkit/core/definedproperties.h"
 #include "toolkit/core/object.h"
 
 namespace mox {

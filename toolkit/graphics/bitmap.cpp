@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "toolkit/core/classbuilder.h"
+#include "toolkit/core/definedproperties.h"
 #include "toolkit/core/exceptions.h"
-#include "toolkit/core/filer.h"
 #include "toolkit/graphics/bmpfile.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/paintsource.h"

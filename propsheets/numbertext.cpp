@@ -1,4 +1,4 @@
-#include "propsheets/sheetvalues.h"
+#include "propsheets/numbertext.h"
 
 #include <QLocale>
 #include <QRegularExpression>

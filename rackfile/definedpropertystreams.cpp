@@ -1,4 +1,4 @@
-#include "rackfile/filers.h"
+#include "rackfile/definedpropertystreams.h"
 
 #include "toolkit/core/exceptions.h"
 

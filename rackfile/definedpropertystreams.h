@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rackfile/streamtree.h"
-#include "toolkit/core/filer.h"
+#include "toolkit/core/definedproperties.h"
 
 namespace mox::rack {
 

@@ -1,6 +1,7 @@
 #pragma once
-// How a sheet's typed text becomes a property value. The conversions are strict: a value the
-// user mistyped must fail, not be half-read.
+// Numbers as text, both ways: typed text becomes a number only when all of it reads as one (a
+// mistyped value must fail, not be half-read), and a number shows as the shortest text that
+// reads back the same.
 
 #include <QString>
 
