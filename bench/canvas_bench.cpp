@@ -1,5 +1,5 @@
 // What an instrument's paint costs: a meter face drawn into an off-screen bitmap and copied out,
-// and loading a small 8-bit BMP glyph.
+// the one-pixel outlines faces are made of, and loading a small 8-bit BMP glyph.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -55,6 +55,25 @@ void BM_MeterPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MeterPaint)->Unit(benchmark::kMicrosecond);
+
+// The one-pixel outlines most instrument faces are made of: frames, straight and slanted lines.
+void BM_Outlines(benchmark::State& state) {
+    constexpr int kWidth = 240, kHeight = 105, kRings = 8;
+    TBitmap bitmap;
+    bitmap.SetSize(kWidth, kHeight);
+    TCanvas& c = *bitmap.Canvas();
+    c.Brush()->SetStyle(TBrushStyle::bsClear);
+    for (auto _ : state) {
+        for (int i = 0; i < kRings; ++i) {
+            c.Pen()->SetColor(i % 2 ? clBtnShadow : clBtnHighlight);
+            c.Rectangle(i, i, kWidth - i, kHeight - i);
+            c.MoveTo(i * 3, kHeight - 1);
+            c.LineTo(kWidth - 1, i * 5);
+        }
+        benchmark::DoNotOptimize(bitmap.Image().constBits());
+    }
+}
+BENCHMARK(BM_Outlines)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadBmp8(benchmark::State& state) {
     constexpr int kSide = 64;

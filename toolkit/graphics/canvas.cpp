@@ -73,8 +73,10 @@ TCanvas::TCanvas()
       FPen(std::make_unique<TPen>()),
       FBrush(std::make_unique<TBrush>()) {}
 
-TCanvas::TCanvas(QImage* image) : TCanvas() {
-    FImageDevice = std::make_unique<TImageDevice>(image);
+TCanvas::TCanvas(QImage* image) : TCanvas(std::make_unique<TImageDevice>(image)) {}
+
+TCanvas::TCanvas(std::unique_ptr<TImageDevice> device) : TCanvas() {
+    FImageDevice = std::move(device);
 }
 
 TCanvas::~TCanvas() = default;
@@ -158,32 +160,23 @@ TShapePaint TCanvas::ShapePaint(bool withBrush) const {
     return paint;
 }
 
-std::vector<QPoint> TCanvas::PathPixels(std::span<const TPoint> points, bool closed,
-                                        const QRect& clip) const {
-    // One-pixel pens are rasterised here so every pixel is exactly GDI's; the style pattern
-    // runs on from one segment to the next.
-    std::vector<QPoint> pixels;
-    if (points.size() < 2) return pixels;
-    const TRect area = TRect::FromQRect(clip);
-    const TPenStyle style = FPen->Style();
-    int index = 0;
-    const std::size_t segments = closed ? points.size() : points.size() - 1;
-    for (std::size_t i = 0; i < segments; ++i) {
-        const TPoint from = points[i], to = points[(i + 1) % points.size()];
-        ForEachLinePixel(from, to, area, [&](TPoint p, int step) {
-            if (PenStyleSetsPixel(style, index + step)) pixels.push_back(p.ToQPoint());
-        });
-        index += TLineRaster(from, to).Length();
-    }
-    return pixels;
+std::vector<TLineSegment> TCanvas::PathLines(std::span<const TPoint> points, bool closed) {
+    // One-pixel pens are rasterised by the device from these lines so every pixel is exactly
+    // GDI's; the style pattern runs on from one line to the next.
+    std::vector<TLineSegment> lines;
+    if (points.size() < 2) return lines;
+    const std::size_t count = closed ? points.size() : points.size() - 1;
+    lines.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        lines.push_back({points[i], points[(i + 1) % points.size()]});
+    return lines;
 }
 
-void TCanvas::AddPathOutline(TShape& shape, std::span<const TPoint> points, bool closed,
-                             const QRect& clip) const {
+void TCanvas::AddPathOutline(TShape& shape, std::span<const TPoint> points, bool closed) const {
     if (FPen->Style() == TPenStyle::psClear || points.size() < 2) return;
     const int width = PenWidth();
     if (width == 1) {
-        shape.OutlinePixels = PathPixels(points, closed, clip);
+        shape.OutlineLines = PathLines(points, closed);
         return;
     }
     const QPolygon polygon = ToQPolygon(points);
@@ -212,7 +205,7 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
     TCanvasDevice& device = Device();
     const std::vector<TPoint> path = LimitedPoints(points);
     TShape shape;
-    AddPathOutline(shape, path, false, device.Clip());
+    AddPathOutline(shape, path, false);
     device.DrawShape(shape, ShapePaint(false));
 }
 
@@ -227,7 +220,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     shape.Fill.Paint = [polygon](QPainter& painter) {
         painter.drawPolygon(polygon, Qt::OddEvenFill);
     };
-    AddPathOutline(shape, path, true, device.Clip());
+    AddPathOutline(shape, path, true);
     device.DrawShape(shape, ShapePaint(true));
 }
 
@@ -241,10 +234,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     if (FPen->Style() == TPenStyle::psClear) {
         shape.Fill.Rects = {box.ToQRect()};
     } else if (PenWidth() == 1) {
-        const TPenStyle style = FPen->Style();
-        ForEachFramePixel(box, TRect::FromQRect(device.Clip()), [&](TPoint p, int step) {
-            if (PenStyleSetsPixel(style, step)) shape.OutlinePixels.push_back(p.ToQPoint());
-        });
+        shape.OutlineLines = FrameLines(box);
         const TRect inner{box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1};
         if (!inner.IsEmpty()) shape.Fill.Rects = {inner.ToQRect()};
     } else {
@@ -319,8 +309,7 @@ void TCanvas::DrawCurve(TCurveKind kind, const TRect& box, TPoint start, TPoint 
     if (kind != TCurveKind::Arc) shape.Fill.Paint = clipped;
     if (width == 1 || closing.empty()) {
         shape.Outline.Paint = clipped;
-        if (FPen->Style() != TPenStyle::psClear)
-            shape.OutlinePixels = PathPixels(closing, false, device.Clip());
+        if (FPen->Style() != TPenStyle::psClear) shape.OutlineLines = PathLines(closing, false);
     } else {
         const QPolygon lines = ToQPolygon(closing);
         shape.Outline.Paint = [clipped, lines](QPainter& painter) {

@@ -17,6 +17,7 @@
 #include "toolkit/graphics/drawtext.h"
 #include "toolkit/graphics/font.h"
 #include "toolkit/graphics/pen.h"
+#include "toolkit/graphics/rasterline.h"
 #include "toolkit/graphics/rasterops.h"
 
 class QImage;
@@ -42,6 +43,9 @@ public:
     TCanvas();
     // A canvas on an image owned elsewhere (a bitmap's), which may be resized between operations.
     explicit TCanvas(QImage* image);
+    // A canvas drawing through `device`, an image device with its own pixel writing (tests
+    // compare the canvas's pixels written by a plainer device).
+    explicit TCanvas(std::unique_ptr<TImageDevice> device);
     ~TCanvas() override;
 
     TFont* Font() const { return FFont.get(); }
@@ -128,12 +132,10 @@ private:
     int PenWidth() const;
     // The pen (and, with `withBrush`, the brush) in the pen's mode.
     TShapePaint ShapePaint(bool withBrush) const;
-    // The pixels a one-pixel pen sets along a path of connected segments, within `clip`.
-    std::vector<QPoint> PathPixels(std::span<const TPoint> points, bool closed,
-                                   const QRect& clip) const;
+    // The lines of a path through `points`, back to the first with `closed`.
+    static std::vector<TLineSegment> PathLines(std::span<const TPoint> points, bool closed);
     // Adds the pen's outline of a path of connected segments to `shape`.
-    void AddPathOutline(TShape& shape, std::span<const TPoint> points, bool closed,
-                        const QRect& clip) const;
+    void AddPathOutline(TShape& shape, std::span<const TPoint> points, bool closed) const;
     void DrawCurve(TCurveKind kind, const TRect& box, TPoint start, TPoint end);
     void PaintText(TCanvasDevice& device, const QRect& clip, const QRect& background,
                    TPoint topLeft, const TPrefixedText& text);

@@ -13,6 +13,7 @@
 
 #include "toolkit/graphics/paintsource.h"
 #include "toolkit/graphics/pen.h"
+#include "toolkit/graphics/rasterline.h"
 #include "toolkit/graphics/rasterops.h"
 
 namespace mox {
@@ -32,15 +33,21 @@ struct TShape {
     QRect Bounds;  // every pixel the shape can touch
     TCoverage Fill;
     TCoverage Outline;
-    std::vector<QPoint> OutlinePixels;  // one-pixel outlines from the canvas's own rasteriser
+    // One-pixel outlines the canvas rasterises itself, exactly as GDI does: a path of lines
+    // (drawn with the stroke's dashes running on from line to line), and single pixels.
+    std::vector<TLineSegment> OutlineLines;
+    std::vector<QPoint> OutlinePixels;
 
-    bool HasOutline() const { return !Outline.IsEmpty() || !OutlinePixels.empty(); }
+    bool HasOutline() const {
+        return !Outline.IsEmpty() || !OutlineLines.empty() || !OutlinePixels.empty();
+    }
 };
 
 // How an outline that Qt draws is stroked.
 struct TStroke {
     int Width = 1;
-    std::span<const int> Dashes;  // on/off runs of a one-pixel pen; empty for solid
+    // On/off runs of a one-pixel pen, also along a shape's OutlineLines; empty for solid.
+    std::span<const int> Dashes;
 
     QPen ToQPen(const QColor& color) const;
 };

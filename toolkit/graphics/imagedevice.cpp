@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/graphics/pixelwriter.h"
 #include "toolkit/graphics/shapegeometry.h"
 
 namespace mox {
@@ -14,18 +15,19 @@ constexpr QRgb kFillMarker = 0xFF0000FFu;
 constexpr QRgb kOutlineMarker = 0xFFFF0000u;
 constexpr QRgb kColorBits = 0x00FFFFFFu;
 
-QRgb* Row(QImage& image, int y) {
-    return reinterpret_cast<QRgb*>(image.scanLine(y));
-}
 const QRgb* Row(const QImage& image, int y) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(y));
 }
 
-// Puts the source's colour at (x, y) on `pixel` by `mode`.
-inline void CombineAt(QRgb& pixel, int x, int y, const TPaintSource& source, TPenMode mode) {
-    QRgb color = 0;
-    if (!source.ColorAt(x, y, color)) return;
-    pixel = mode == TPenMode::pmCopy ? color : CombinePixel(mode, color, pixel);
+// Writes row y's pixels `left`..`right` of `to` from the source columns `columns` (-1 where a
+// column falls outside the source) by `put(source, dest)`.
+template <class Put>
+void BlitRow(const QRgb* from, QRgb* to, int left, int right, const std::vector<int>& columns,
+             Put&& put) {
+    for (int x = left; x <= right; ++x) {
+        const int sx = columns[static_cast<std::size_t>(x - left)];
+        if (sx >= 0) put(from[sx], to[x], x);
+    }
 }
 
 }  // namespace
@@ -33,25 +35,6 @@ inline void CombineAt(QRgb& pixel, int x, int y, const TPaintSource& source, TPe
 std::optional<QRgb> TImageDevice::Pixel(const QPoint& p) const {
     if (!FClip.contains(p)) return std::nullopt;
     return Row(std::as_const(*FImage), p.y())[p.x()];
-}
-
-void TImageDevice::CombineRect(const QRect& rect, const TPaintSource& source, TPenMode mode) {
-    const QRect area = rect & FClip;
-    if (area.isEmpty()) return;
-    const bool plainCopy = mode == TPenMode::pmCopy && source.IsPlain();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb* row = Row(*FImage, y);
-        if (plainCopy) {
-            std::fill(row + area.left(), row + area.right() + 1, source.Color());
-            continue;
-        }
-        for (int x = area.left(); x <= area.right(); ++x)
-            CombineAt(row[x], x, y, source, mode);
-    }
-}
-
-void TImageDevice::CombinePixelAt(const QPoint& p, const TPaintSource& source, TPenMode mode) {
-    if (FClip.contains(p)) CombineAt(Row(*FImage, p.y())[p.x()], p.x(), p.y(), source, mode);
 }
 
 void TImageDevice::DrawShape(const TShape& shape, const TShapePaint& paint) {
@@ -62,23 +45,36 @@ void TImageDevice::DrawShape(const TShape& shape, const TShapePaint& paint) {
         DrawMasked(shape, paint);
         return;
     }
+    if (!fill && !outline) return;
+    const TPixelView view = TPixelView::Of(*FImage, FClip);
+    if (view.Clip.isEmpty()) return;
     // Rectangles and rasterised pixels: the canvas keeps interior and outline apart.
-    if (fill)
-        for (const QRect& r : shape.Fill.Rects)
-            CombineRect(r, *paint.Brush, paint.Mode);
+    if (fill) {
+        const TInk brush(*paint.Brush, paint.Mode);
+        for (const QRect& r : shape.Fill.Rects) {
+            // Clearing the whole image is most paints' first step; Qt's own fill is the fastest.
+            if (brush.IsOpaqueCopy() && (r & view.Clip) == FImage->rect())
+                FImage->fill(brush.Color());
+            else
+                InkRect(view, r, brush);
+        }
+    }
     if (outline) {
+        const TInk pen(*paint.Pen, paint.Mode);
         for (const QRect& r : shape.Outline.Rects)
-            CombineRect(r, *paint.Pen, paint.Mode);
+            InkRect(view, r, pen);
+        InkPath(view, shape.OutlineLines, paint.Stroke.Dashes, pen);
         for (const QPoint& p : shape.OutlinePixels)
-            CombinePixelAt(p, *paint.Pen, paint.Mode);
+            if (view.Clip.contains(p)) pen.Put(view.Row(p.y())[p.x()], p.x(), p.y());
     }
 }
 
 void TImageDevice::DrawMasked(const TShape& shape, const TShapePaint& paint) {
-    const QRect area = shape.Bounds & FClip;
+    const TPixelView view = TPixelView::Of(*FImage, shape.Bounds & FClip);
+    const QRect area = view.Clip;
     if (area.isEmpty()) return;
     // Qt paints which pixels the brush and the pen cover (aliased, so in exact marker colours);
-    // the colours and the mode are then applied here, once per pixel.
+    // the colours and the mode are then applied here, once per pixel, a run of one kind at a time.
     QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(0);
     {
@@ -101,19 +97,38 @@ void TImageDevice::DrawMasked(const TShape& shape, const TShapePaint& paint) {
                 painter.fillRect(r, marker);
         }
     }
-    if (paint.Pen)
-        for (const QPoint& p : shape.OutlinePixels)
+    const TPixelView marks{reinterpret_cast<QRgb*>(mask.bits()),
+                           mask.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)),
+                           QRect(QPoint(0, 0), area.size())};
+    if (paint.Pen) {
+        const auto mark = [&](const QPoint& p) {
             if (area.contains(p))
-                Row(mask, p.y() - area.top())[p.x() - area.left()] = kOutlineMarker;
+                marks.Row(p.y() - area.top())[p.x() - area.left()] = kOutlineMarker;
+        };
+        ForEachPathPixel(shape.OutlineLines, paint.Stroke.Dashes, TRect::FromQRect(area),
+                         [&](TPoint p) { mark(p.ToQPoint()); });
+        for (const QPoint& p : shape.OutlinePixels)
+            mark(p);
+    }
 
+    // Only marks of a pen or brush that the shape paints are in the mask.
+    const TPaintSource none(0);
+    const TInk pen(paint.Pen ? *paint.Pen : none, paint.Mode);
+    const TInk brush(paint.Brush ? *paint.Brush : none, paint.Mode);
+    const int width = area.width();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb* marks = Row(std::as_const(mask), y - area.top());
-        QRgb* row = Row(*FImage, y);
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb mark = marks[x - area.left()];
-            if (mark != 0)
-                CombineAt(row[x], x, y, mark == kOutlineMarker ? *paint.Pen : *paint.Brush,
-                          paint.Mode);
+        const QRgb* row = marks.Row(y - area.top());
+        QRgb* pixels = view.Row(y);
+        for (int x = 0; x < width;) {
+            const QRgb kind = row[x];
+            int end = x + 1;
+            while (end < width && row[end] == kind)
+                ++end;
+            if (kind != 0) {
+                const TInk& ink = kind == kOutlineMarker ? pen : brush;
+                ink.PutSpan(pixels, area.left() + x, area.left() + end - 1, y);
+            }
+            x = end;
         }
     }
 }
@@ -125,6 +140,8 @@ void TImageDevice::Blit(const TBlit& blit) {
     const QImage source = *blit.Source;
     const QRect area = blit.Dest & FClip;
     if (area.isEmpty()) return;
+    const TPixelView view = TPixelView::Of(*FImage, area);
+    if (view.Clip.isEmpty()) return;
 
     // Source column of every destination column; -1 where it falls outside the source.
     std::vector<int> columns(static_cast<std::size_t>(area.width()));
@@ -134,6 +151,9 @@ void TImageDevice::Blit(const TBlit& blit) {
         columns[static_cast<std::size_t>(x - area.left())] =
             sx >= 0 && sx < source.width() ? sx : -1;
     }
+    // Unstretched columns that all lie in the source copy as whole rows.
+    const bool sameWidth =
+        blit.Dest.width() == blit.Src.width() && columns.front() >= 0 && columns.back() >= 0;
     const auto sourceMode = SourceModeOf(blit.Rop);
     const auto patternMode = PatternModeOf(blit.Rop);
     const bool plainCopy = sourceMode == TPenMode::pmCopy && !blit.Transparent;
@@ -142,29 +162,30 @@ void TImageDevice::Blit(const TBlit& blit) {
         if (patternMode) return CombinePixel(*patternMode, blit.Pattern, d);
         return CombineCopyPixel(blit.Rop, blit.Pattern, s, d);
     };
+    const TPaintSource none(0);
+    const TInk keyFill(blit.KeyFill ? *blit.KeyFill : none, TPenMode::pmCopy);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const int sy = blit.Src.top() + StretchSourceOffset(y - blit.Dest.top(), blit.Dest.height(),
                                                             blit.Src.height());
         if (sy < 0 || sy >= source.height()) continue;
         const QRgb* from = Row(source, sy);
-        QRgb* to = Row(*FImage, y);
-        if (plainCopy) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                const int sx = columns[static_cast<std::size_t>(x - area.left())];
-                if (sx >= 0) to[x] = from[sx];
-            }
+        QRgb* to = view.Row(y);
+        if (plainCopy && sameWidth) {
+            std::copy_n(from + columns.front(), area.width(), to + area.left());
             continue;
         }
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int sx = columns[static_cast<std::size_t>(x - area.left())];
-            if (sx < 0) continue;
-            const QRgb s = from[sx];
-            if (blit.Transparent && ((s ^ *blit.Transparent) & kColorBits) == 0) {
-                if (blit.KeyFill) CombineAt(to[x], x, y, *blit.KeyFill, TPenMode::pmCopy);
-                continue;
-            }
-            to[x] = combine(s, to[x]);
+        if (plainCopy) {
+            BlitRow(from, to, area.left(), area.right(), columns,
+                    [](QRgb s, QRgb& d, int) { d = s; });
+            continue;
         }
+        BlitRow(from, to, area.left(), area.right(), columns, [&](QRgb s, QRgb& d, int x) {
+            if (blit.Transparent && ((s ^ *blit.Transparent) & kColorBits) == 0) {
+                if (blit.KeyFill) keyFill.Put(d, x, y);
+                return;
+            }
+            d = combine(s, d);
+        });
     }
 }
 

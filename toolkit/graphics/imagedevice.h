@@ -21,8 +21,6 @@ public:
     const QImage& Image() const { return *FImage; }
 
 private:
-    void CombineRect(const QRect& rect, const TPaintSource& source, TPenMode mode);
-    void CombinePixelAt(const QPoint& p, const TPaintSource& source, TPenMode mode);
     void DrawMasked(const TShape& shape, const TShapePaint& paint);
 
     QImage* FImage;

@@ -89,10 +89,14 @@ void TPainterDevice::DrawShape(const TShape& shape, const TShapePaint& paint) {
             if (shape.Outline.Paint) shape.Outline.Paint(painter);
             for (const QRect& r : shape.Outline.Rects)
                 painter.fillRect(r, color);
-            if (!shape.OutlinePixels.empty()) {
+            // The canvas's own one-pixel rasterisation, set pixel by pixel.
+            std::vector<QPoint> pixels;
+            ForEachPathPixel(shape.OutlineLines, paint.Stroke.Dashes, TRect::FromQRect(FClip),
+                             [&](TPoint p) { pixels.push_back(p.ToQPoint()); });
+            pixels.insert(pixels.end(), shape.OutlinePixels.begin(), shape.OutlinePixels.end());
+            if (!pixels.empty()) {
                 painter.setPen(QPen(color, 0));
-                painter.drawPoints(shape.OutlinePixels.data(),
-                                   static_cast<int>(shape.OutlinePixels.size()));
+                painter.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
             }
         }
     });

@@ -5,7 +5,8 @@
 namespace mox {
 
 QRgb ToQRgb(TColor color) {
-    return ToQColor(color).rgb();
+    const TColor rgb = ColorToRGB(color);
+    return qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
 std::optional<TPaintSource> TPaintSource::OfBrush(const TBrush& brush) {
