@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "instruments/base/vrcursor.h"
 #include "toolkit/core/classbuilder.h"
 
 namespace mox {

@@ -51,9 +51,6 @@ private:
     TVrPersistent& FTarget;
 };
 
-// Registers the hand cursor as cursor number 99 the first time an instrument class is created.
-void EnsureHandCursor();
-
 class TVrComponent : public TComponent {
     MOX_CLASS
 public:

@@ -1,6 +1,6 @@
 #include "instruments/base/vrcontrols.h"
 
-#include "instruments/base/vrcomponent.h"
+#include "instruments/base/vrcursor.h"
 #include "instruments/base/vrdraw.h"
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/graphics/canvas.h"
@@ -236,6 +236,7 @@ void TVrGraphicImageControl::SetTransparent(bool value) {
     else
         style.Include(TControlStyleFlag::csOpaque);
     SetControlStyle(style);
+    BackdropChanged();
     if (Designing())
         Invalidate();
     else
@@ -266,6 +267,10 @@ void TVrGraphicImageControl::RedrawControl() {
     SetControlStyle(style);
 }
 
+bool TVrGraphicImageControl::SnapshotDue() const {
+    return FGrabBackground || FBackground->Width() != Width() || FBackground->Height() != Height();
+}
+
 void TVrGraphicImageControl::TakeSnapshot() {
     FollowSize(*FBackground, *this);
     // Always the whole control, not only the part being painted: a later property-driven paint
@@ -288,8 +293,7 @@ void TVrGraphicImageControl::PrepareImage() {
         canvas.FillRect(whole);
         return;
     }
-    if (FGrabBackground || FBackground->Width() != Width() || FBackground->Height() != Height())
-        TakeSnapshot();
+    if (SnapshotDue()) TakeSnapshot();
     canvas.SetCopyMode(cmSrcCopy);
     if (!whole.IsEmpty()) canvas.CopyRect(whole, *FBackground->Canvas(), whole);
 }
@@ -313,6 +317,7 @@ void TVrGraphicImageControl::PaintMessage(TMessage& message) {
     if (message.WParam == 0) return;
     TPaintLocks locks(*Canvas(), *FImage->Canvas(), reinterpret_cast<QPainter*>(message.WParam));
     Canvas()->SetFont(Font());
+    if (FTransparent && SnapshotDue()) BackdropChanged();
     Paint();
 }
 
@@ -321,6 +326,8 @@ void TVrGraphicImageControl::WndProc(TMessage& message) {
         PaintMessage(message);
         return;
     }
+    // Before the repaint the colour change asks for, which the base class requests.
+    if (message.Msg == CM_COLORCHANGED || message.Msg == CM_SYSCOLORCHANGE) BackdropChanged();
     TVrGraphicControl::WndProc(message);
 }
 

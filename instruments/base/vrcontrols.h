@@ -58,10 +58,10 @@ protected:
     virtual void PrepareImage();
     // Copies the image to the window in one block; instruments end their own Paint with it.
     void Paint() override;
-
-private:
+    // The image at the control's size, for instruments that write its pixels directly.
     TBitmap& SizedImage() const;
 
+private:
     std::unique_ptr<TBitmap> FImage;
 };
 
@@ -135,9 +135,16 @@ protected:
     // Painting goes through a paint message that carries the painter (the device context).
     void PaintInParent(QPainter& painter) override;
     void WndProc(TMessage& message) override;
+    // The image at the control's size, for instruments that write its pixels directly.
+    TBitmap& SizedImage() const;
+    // What PrepareImage starts from is about to change: the colour, the transparency, or (just
+    // before a paint) the snapshot of the parent, which a paint that no property change caused
+    // takes afresh. Instruments that keep what they drew on it (a face cache) drop it here.
+    virtual void BackdropChanged() {}
 
 private:
-    TBitmap& SizedImage() const;
+    // Whether the next PrepareImage of a transparent control takes a fresh snapshot.
+    bool SnapshotDue() const;
     void TakeSnapshot();
     void PaintMessage(TMessage& message);
 

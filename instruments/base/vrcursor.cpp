@@ -1,12 +1,15 @@
-// The hand cursor the input instruments show over their thumbs, registered once as cursor 99.
+// The hand cursor the input instruments show over their thumbs: drawn from a built-in bitmap and
+// registered once as cursor crVrHandPoint.
+
+#include "instruments/base/vrcursor.h"
 
 #include <QBitmap>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPixmap>
 
-#include "instruments/base/vrcomponent.h"
 #include "instruments/base/vrresources.h"
+#include "instruments/base/vrtypes.h"
 #include "toolkit/controls/screen.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/bitmap.h"

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "instruments/base/vrdraw.h"
+#include "instruments/base/vrfacecache.h"
 #include "instruments/base/vrmapping.h"
 #include "instruments/base/vrresources.h"
 #include "toolkit/controls/application.h"
@@ -12,6 +13,9 @@
 namespace mox {
 
 namespace {
+
+constexpr int kDefaultWidth = 36;
+constexpr int kDefaultHeight = 171;
 
 bool NoShiftKeys(TShiftState shift) {
     return !shift.Contains(TShiftStateFlag::ssShift) && !shift.Contains(TShiftStateFlag::ssAlt) &&
@@ -84,7 +88,7 @@ TVrSlider::TVrSlider(TComponent* owner)
       FThumb(std::make_unique<TBitmap>()),
       FUnlit(std::make_unique<TBitmap>()),
       FLit(std::make_unique<TBitmap>()) {
-    SetBounds(Left(), Top(), 36, 171);
+    SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
     SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
     SetColor(clBlack);
     SetParentColor(false);
@@ -122,6 +126,7 @@ void TVrSlider::SetPosition(int value) {
 void TVrSlider::SetMinValue(int value) {
     if (value == FMinValue) return;
     FMinValue = value;
+    FFace.Invalidate();
     if (FPosition < value)
         SetPosition(value);
     else
@@ -131,6 +136,7 @@ void TVrSlider::SetMinValue(int value) {
 void TVrSlider::SetMaxValue(int value) {
     if (value == FMaxValue) return;
     FMaxValue = value;
+    FFace.Invalidate();
     if (FPosition > value)
         SetPosition(value);
     else
@@ -164,19 +170,19 @@ void TVrSlider::SetStyle(TVrSliderStyle value) {
 }
 
 void TVrSlider::SetThumbIndent(int value) {
-    if (value >= 0) SetRedrawn(FThumbIndent, value);
+    if (value >= 0) SetLook(FThumbIndent, value);
 }
 
 void TVrSlider::SetOptions(TVrSliderOptions value) {
-    SetRedrawn(FOptions, value);
+    SetLook(FOptions, value);
 }
 
 void TVrSlider::SetBorderColor(TColor value) {
-    SetRedrawn(FBorderColor, value);
+    SetLook(FBorderColor, value);
 }
 
 void TVrSlider::SetFocusColor(TColor value) {
-    SetRedrawn(FFocusColor, value);
+    SetLook(FFocusColor, value);
 }
 
 void TVrSlider::SetOrientation(TVrOrientation value) {
@@ -199,7 +205,7 @@ void TVrSlider::SetThumbImageIndex(int value) {
 }
 
 void TVrSlider::SetThumbStates(int value) {
-    value = std::clamp(value, 1, 4);
+    value = std::clamp(value, 1, kMaxThumbStates);
     if (value == FThumbStates) return;
     FThumbStates = value;
     if (!Loading()) LoadThumb();
@@ -254,6 +260,7 @@ TSliderMapping TVrSlider::Mapping() const {
 }
 
 void TVrSlider::LoadThumb() {
+    FFace.Invalidate();
     const TBitmap* custom = FBitmapList ? FBitmapList->GetBitmap(FThumbImageIndex) : nullptr;
     if (custom) FThumb->Assign(custom);
     if (!custom || FThumb->Empty())
@@ -321,8 +328,15 @@ void TVrSlider::DrawTicks(TBitmap& image, TColor color) const {
 }
 
 void TVrSlider::Paint() {
+    TBitmap& image = SizedImage();
+    FFace.Ensure(image, [this](TBitmap& face) { PaintFace(*face.Canvas()); });
+    PaintLit(image);
+    PaintThumb(*image.Canvas());
+    TVrCustomImageControl::Paint();
+}
+
+void TVrSlider::PaintFace(TCanvas& canvas) {
     PrepareImage();
-    TCanvas& canvas = *ImageCanvas();
     TRect work = ClientRect();
     if (FBorderWidth > 0) {
         const TColor frame = FFocused ? FFocusColor : FBorderColor;
@@ -331,8 +345,12 @@ void TVrSlider::Paint() {
     FBevel->Paint(canvas, work);
     if (FTicksStale) BuildTickImages();
     canvas.CopyRect(work, *FUnlit->Canvas(), BitmapRect(*FUnlit));
+    FTickArea = work;
+}
 
+void TVrSlider::PaintLit(TBitmap& image) {
     PlaceThumb();
+    const TRect work = FTickArea;
     TRect dest = work;
     TRect src = BitmapRect(*FLit);
     const bool vertical = FOrientation == TVrOrientation::voVertical;
@@ -349,21 +367,34 @@ void TVrSlider::Paint() {
         dest.Top = FThumbRect.Top + ThumbHeight() / 2;
         src.Top = dest.Top - work.Top;
     }
-    if (dest.Width() > 0 && dest.Height() > 0) canvas.CopyRect(dest, *FLit->Canvas(), src);
+    if (dest.Width() <= 0 || dest.Height() <= 0) return;
+    TCanvas& canvas = *image.Canvas();
+    // A copy of the same size is a plain one, done without the canvas when it lies wholly within
+    // both images.
+    const bool plain = canvas.CopyMode() == cmSrcCopy && dest.Width() == src.Width() &&
+                       dest.Height() == src.Height();
+    if (!plain || !CopyPixels(image, {dest.Left, dest.Top}, *FLit, src))
+        canvas.CopyRect(dest, *FLit->Canvas(), src);
+}
 
-    int state = 0;
-    if (!Enabled()) state = 1;
-    if (FDragging) state = 2;
-    if (FHot && !FDragging) state = 3;
-    if (state > FThumbStates - 1) state = 0;
+TVrThumbState TVrSlider::ThumbState() const {
+    using enum TVrThumbState;
+    TVrThumbState state = Normal;
+    if (!Enabled()) state = Disabled;
+    if (FDragging) state = Dragging;
+    if (FHot && !FDragging) state = Hot;
+    return static_cast<int>(state) < FThumbStates ? state : Normal;
+}
+
+void TVrSlider::PaintThumb(TCanvas& canvas) {
+    const int picture = static_cast<int>(ThumbState());
     const TColor key = FThumb->TransparentColor();
     canvas.Brush()->SetColor(key);
     canvas.Brush()->SetStyle(FOptions.Contains(TVrSliderOption::soThumbOpaque)
                                  ? TBrushStyle::bsSolid
                                  : TBrushStyle::bsClear);
     canvas.BrushCopy(FThumbRect, *FThumb,
-                     Bounds(state * ThumbWidth(), 0, ThumbWidth(), ThumbHeight()), key);
-    TVrCustomImageControl::Paint();
+                     Bounds(picture * ThumbWidth(), 0, ThumbWidth(), ThumbHeight()), key);
 }
 
 void TVrSlider::WndProc(TMessage& message) {
@@ -380,6 +411,7 @@ void TVrSlider::WndProc(TMessage& message) {
             RedrawControl();
             break;
         case CM_ENABLEDCHANGED:
+            FFace.Invalidate();
             RedrawControl();
             break;
         default:
@@ -393,6 +425,7 @@ void TVrSlider::DoEnter() {
     TVrCustomImageControl::DoEnter();
     if (!FFocused) {
         FFocused = true;
+        FFace.Invalidate();
         RedrawControl();
     }
 }
@@ -401,6 +434,7 @@ void TVrSlider::DoExit() {
     TVrCustomImageControl::DoExit();
     if (FFocused) {
         FFocused = false;
+        FFace.Invalidate();
         RedrawControl();
     }
 }

@@ -1,13 +1,16 @@
 #pragma once
 // TVrSlider: a windowed input instrument showing an integer value as a column (or row) of tick
 // marks, lit from the minimum end up to a bitmap thumb. The user drags the thumb, clicks beside
-// it (with soActiveClick) or uses Home, End and the arrow keys.
+// it (with soActiveClick) or uses Home, End and the arrow keys. The frame and the unlit ticks are
+// the face, kept between paints: a new position copies the face and draws the lit ticks and the
+// thumb on it.
 
 #include <memory>
 
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrbitmaps.h"
 #include "instruments/base/vrcontrols.h"
+#include "instruments/base/vrfacecache.h"
 #include "instruments/base/vrpalette.h"
 #include "instruments/input/slidergeometry.h"
 
@@ -15,6 +18,11 @@ namespace mox {
 
 MOX_ENUM(TVrSliderOption, soActiveClick, soMouseClip, soHandPoint, soThumbOpaque)
 using TVrSliderOptions = TSet<TVrSliderOption>;
+
+// The pictures side by side in a thumb bitmap, in this order. A bitmap with fewer pictures
+// (ThumbStates) shows the normal one for the states it lacks.
+enum class TVrThumbState { Normal, Disabled, Dragging, Hot };
+constexpr int kMaxThumbStates = 4;
 
 class TVrSlider : public TVrCustomImageControl {
     MOX_CLASS
@@ -39,7 +47,7 @@ public:
     TVrSliderStyle Style() const { return FStyle; }
     void SetStyle(TVrSliderStyle value);
     int ThumbStates() const { return FThumbStates; }
-    void SetThumbStates(int value);  // 1..4 images side by side in the thumb bitmap
+    void SetThumbStates(int value);  // 1..kMaxThumbStates pictures side by side in the bitmap
     TVrSliderOptions Options() const { return FOptions; }
     void SetOptions(TVrSliderOptions value);
     int KeyIncrement() const { return FKeyIncrement; }
@@ -72,6 +80,11 @@ public:
     const TBitmap& LitTicks() const { return *FLit; }
     bool Dragging() const { return FDragging; }
     bool Hot() const { return FHot; }
+    // The picture the thumb shows: hot under the pointer unless dragged, else dragged, else
+    // disabled, else normal.
+    TVrThumbState ThumbState() const;
+    // The face as last painted (empty until the first paint) and whether it is still current.
+    const TVrFaceCache& Face() const { return FFace; }
 
 protected:
     void Paint() override;
@@ -87,12 +100,15 @@ protected:
     virtual void DoChange();
 
 private:
+    // A setting of the face's look.
     template <class T>
-    void SetRedrawn(T& field, const T& value) {
+    void SetLook(T& field, const T& value) {
         if (field == value) return;
         field = value;
+        FFace.Invalidate();
         RedrawControl();
     }
+    // A setting the tick pictures show.
     template <class T>
     void SetRebuilt(T& field, const T& value) {
         if (field == value) return;
@@ -102,10 +118,18 @@ private:
     }
     void LoadThumb();
     void CenterThumb();
-    void InvalidateTicks() { FTicksStale = true; }
+    void InvalidateTicks() {
+        FTicksStale = true;
+        FFace.Invalidate();
+    }
     void BuildTickImages();
     void DrawTicks(TBitmap& image, TColor color) const;
     void PlaceThumb();
+    // The face: background, frame, bevel and unlit ticks.
+    void PaintFace(TCanvas& canvas);
+    // The moving part: the ticks lit up to the thumb, and the thumb.
+    void PaintLit(TBitmap& image);
+    void PaintThumb(TCanvas& canvas);
     int ThumbWidth() const { return FThumbWidth; }
     int ThumbHeight() const { return FThumb->Height(); }
     void SetHot(bool value);
@@ -138,6 +162,8 @@ private:
     std::unique_ptr<TBitmap> FUnlit;
     std::unique_ptr<TBitmap> FLit;
     bool FTicksStale = true;
+    TVrFaceCache FFace;
+    TRect FTickArea;  // inside the frame and bevel, as the face was painted
     int FGrabOffset = 0;
     bool FDragging = false;
     bool FHot = false;

@@ -16,6 +16,8 @@ constexpr std::int64_t kTicksPerPixel = 16;
 constexpr std::int64_t kLabelsPerPixel = 1;
 constexpr std::int64_t kMinBudget = 256;
 constexpr std::int64_t kMaxBudget = 1 << 22;
+// The needle stops this far below the control's top edge (with the pivot on the bottom edge).
+constexpr std::int64_t kHeadroom = 10;
 
 int Budget(std::int64_t perPixel, std::int64_t outline) {
     return static_cast<int>(std::clamp(perPixel * outline, kMinBudget, kMaxBudget));
@@ -53,7 +55,7 @@ std::vector<int> DrawnTicks(const TMeterScaleSettings& scale, std::int64_t zone1
 
 TMeterLayout MeterLayout(int width, int height, int spacing, int angle, int ticks) {
     TMeterLayout layout;
-    layout.Radius = SaturatedInt(std::int64_t{height} - 10);
+    layout.Radius = SaturatedInt(height - kHeadroom);
     layout.Pivot = {width / 2, std::int64_t{height} + spacing};
     layout.StartAngle = angle + 270.0;
     // Without ticks there is no step: everything sits at the start of the scale.

@@ -1,12 +1,22 @@
 #include "instruments/output/vrmeter.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "instruments/base/vrexceptions.h"
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/graphics/canvas.h"
 
 namespace mox {
+
+namespace {
+
+constexpr int kDefaultWidth = 240;
+constexpr int kDefaultHeight = 105;
+// The caption's bottom stands this far above the inside of the frame.
+constexpr int kCaptionLift = 10;
+
+}  // namespace
 
 // --- TVrMeterScale --------------------------------------------------------------------------
 
@@ -108,7 +118,7 @@ TVrMeter::TVrMeter(TComponent* owner)
       FScale(std::make_unique<TVrMeterScale>(*this)),
       FBevel(std::make_unique<TVrBevel>()),
       FBackImage(std::make_unique<TBitmap>()) {
-    SetBounds(Left(), Top(), 240, 105);
+    SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
     SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
     SetColor(clBlack);
     SetParentColor(false);
@@ -120,10 +130,10 @@ TVrMeter::TVrMeter(TComponent* owner)
     FBevel->SetInnerStyle(TVrBevelStyle::bsLowered);
     FBevel->SetInnerWidth(2);
     FBevel->SetInnerColor(clBlack);
-    const auto redraw = [this](TObject*) { RedrawControl(); };
-    FScale->OnChange = redraw;
-    FBevel->OnChange = redraw;
-    FBackImage->OnChange = redraw;
+    const auto changed = [this](TObject*) { LookChanged(); };
+    FScale->OnChange = changed;
+    FBevel->OnChange = changed;
+    FBackImage->OnChange = changed;
 }
 
 TVrMeter::~TVrMeter() = default;
@@ -133,7 +143,7 @@ void TVrMeter::SetMaxValue(int value) {
     if (value < FMinValue && !Loading()) throw EVrException(QStringLiteral("Value out of range."));
     FMaxValue = value;
     if (FPosition > value) FPosition = value;
-    RedrawControl();
+    LookChanged();
 }
 
 void TVrMeter::SetMinValue(int value) {
@@ -141,7 +151,7 @@ void TVrMeter::SetMinValue(int value) {
     if (value > FMaxValue && !Loading()) throw EVrException(QStringLiteral("Value out of range."));
     FMinValue = value;
     if (FPosition < value) FPosition = value;
-    RedrawControl();
+    LookChanged();
 }
 
 void TVrMeter::SetPosition(int value) {
@@ -160,28 +170,52 @@ TMeterLayout TVrMeter::Layout() const {
     return MeterLayout(Width(), Height(), FSpacing, FAngle, FScale->Ticks());
 }
 
+void TVrMeter::LookChanged() {
+    FFace.Invalidate();
+    RedrawControl();
+}
+
+void TVrMeter::BackdropChanged() {
+    FFace.Invalidate();
+}
+
 void TVrMeter::WndProc(TMessage& message) {
     TVrGraphicImageControl::WndProc(message);
-    if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) RedrawControl();
+    if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) LookChanged();
 }
 
 void TVrMeter::Paint() {
     const TMeterLayout layout = Layout();
-    PrepareImage();
-    TCanvas& canvas = *ImageCanvas();
-    const TRect client{0, 0, Width(), Height()};
-    if (!FBackImage->Empty()) canvas.StretchDraw(client, *FBackImage);
-    if (FScale->Visible()) PaintTicks(layout);
-    if (FLabels > 0) PaintLabels(layout);
-    PaintNeedle(layout);
-    PaintCaption(layout);
-    TRect frame = client;
-    FBevel->Paint(canvas, frame);
+    TBitmap& image = SizedImage();
+    const qint64 backImageKey = std::as_const(*FBackImage).Image().cacheKey();
+    if (backImageKey != FBackImageKey) {
+        FFace.Invalidate();
+        FBackImageKey = backImageKey;
+    }
+    FFace.Ensure(image, [&](TBitmap& face) {
+        PaintFace(*face.Canvas(), layout);
+        FFaceOver.Record(face.Width(), face.Height(),
+                         [&](TCanvas& canvas) { PaintFaceOver(canvas, layout); });
+    });
+    PaintNeedle(*image.Canvas(), layout);
+    FFaceOver.Apply(image);
     TVrGraphicImageControl::Paint();
 }
 
-void TVrMeter::PaintTicks(const TMeterLayout& layout) {
-    TCanvas& canvas = *ImageCanvas();
+void TVrMeter::PaintFace(TCanvas& canvas, const TMeterLayout& layout) {
+    PrepareImage();
+    if (!FBackImage->Empty()) canvas.StretchDraw({0, 0, Width(), Height()}, *FBackImage);
+    if (FScale->Visible()) PaintTicks(canvas, layout);
+    if (FLabels > 0) PaintLabels(canvas, layout);
+}
+
+void TVrMeter::PaintFaceOver(TCanvas& canvas, const TMeterLayout& layout) {
+    PaintCaption(canvas, layout);
+    TRect frame{0, 0, Width(), Height()};
+    FBevel->Paint(canvas, frame);
+}
+
+void TVrMeter::PaintTicks(TCanvas& canvas, const TMeterLayout& layout) {
     canvas.Pen()->SetMode(TPenMode::pmCopy);
     canvas.Pen()->SetWidth(1);
     for (const TMeterTick& tick : MeterTicks(layout, FScale->Settings())) {
@@ -191,24 +225,23 @@ void TVrMeter::PaintTicks(const TMeterLayout& layout) {
     }
 }
 
-void TVrMeter::PaintLabels(const TMeterLayout& layout) {
-    TCanvas& canvas = *ImageCanvas();
+void TVrMeter::PaintLabels(TCanvas& canvas, const TMeterLayout& layout) {
     canvas.SetFont(Font());
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     const TMeterScaleSettings& scale = FScale->Settings();
     const std::int64_t reach = std::int64_t{scale.HeightMax} + layout.Radius - scale.HeightMin;
     const auto radius = [reach](int offset) { return static_cast<double>(reach + offset); };
+    // A line of text is as high as its font, whatever it says.
+    const int height = canvas.TextHeight(QString());
     for (const TMeterLabel& label :
          MeterLabels(layout, scale.Ticks, FLabels, FMinValue, FMaxValue)) {
         const TPoint x = PointAt(layout.Pivot, label.Angle, radius(FLabelOffsetX));
         const TPoint y = PointAt(layout.Pivot, label.Angle, radius(FLabelOffsetY));
-        canvas.TextOut(x.X - canvas.TextWidth(label.Text) / 2,
-                       y.Y - canvas.TextHeight(label.Text) / 2, label.Text);
+        canvas.TextOut(x.X - canvas.TextWidth(label.Text) / 2, y.Y - height / 2, label.Text);
     }
 }
 
-void TVrMeter::PaintNeedle(const TMeterLayout& layout) {
-    TCanvas& canvas = *ImageCanvas();
+void TVrMeter::PaintNeedle(TCanvas& canvas, const TMeterLayout& layout) {
     canvas.Pen()->SetMode(TPenMode::pmCopy);
     canvas.Pen()->SetColor(FNeedleColor);
     canvas.Pen()->SetWidth(FNeedleWidth);
@@ -221,15 +254,14 @@ void TVrMeter::PaintNeedle(const TMeterLayout& layout) {
     canvas.LineTo(needle->second.X, needle->second.Y);
 }
 
-void TVrMeter::PaintCaption(const TMeterLayout& layout) {
-    TCanvas& canvas = *ImageCanvas();
+void TVrMeter::PaintCaption(TCanvas& canvas, const TMeterLayout& layout) {
     canvas.SetFont(Font());
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     TRect area{0, 0, Width(), Height()};
     FBevel->GetVisibleArea(area);
     const QString caption = Caption();
     canvas.TextOut(static_cast<int>(layout.Pivot.X) - canvas.TextWidth(caption) / 2,
-                   area.Bottom - canvas.TextHeight(caption) - 10, caption);
+                   area.Bottom - canvas.TextHeight(caption) - kCaptionLift, caption);
 }
 
 }  // namespace mox

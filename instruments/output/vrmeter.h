@@ -1,13 +1,16 @@
 #pragma once
 // TVrMeter: the analog meter, a moving-coil panel meter. An arc of ticks in three coloured
 // zones, labels outside them, a needle swinging from a pivot below the bottom edge and the
-// caption near the bottom, all painted into the off-screen image.
+// caption near the bottom, all painted into the off-screen image. Everything but the needle is
+// the face, kept between paints: a new position copies the face and draws the needle, with the
+// caption and the frame laid over it as a full paint draws them.
 
 #include <memory>
 
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrcomponent.h"
 #include "instruments/base/vrcontrols.h"
+#include "instruments/base/vrfacecache.h"
 #include "instruments/output/metergeometry.h"
 #include "toolkit/stdctrls/menus.h"
 
@@ -68,22 +71,22 @@ public:
     int Position() const { return FPosition; }
     void SetPosition(int value);  // kept within MinValue..MaxValue
     int Angle() const { return FAngle; }
-    void SetAngle(int value) { SetRedrawn(FAngle, value); }
+    void SetAngle(int value) { SetLook(FAngle, value); }
     TVrMeterScale* Scale() const { return FScale.get(); }
     TColor NeedleColor() const { return FNeedleColor; }
-    void SetNeedleColor(TColor value) { SetRedrawn(FNeedleColor, value); }
+    void SetNeedleColor(TColor value) { SetLook(FNeedleColor, value); }
     int NeedleWidth() const { return FNeedleWidth; }
-    void SetNeedleWidth(int value) { SetRedrawn(FNeedleWidth, value); }
+    void SetNeedleWidth(int value) { SetLook(FNeedleWidth, value); }
     TVrBevel* Bevel() const { return FBevel.get(); }
     void SetBevel(const TVrBevel* value) { FBevel->Assign(value); }
     int Spacing() const { return FSpacing; }
-    void SetSpacing(int value) { SetRedrawn(FSpacing, value); }
+    void SetSpacing(int value) { SetLook(FSpacing, value); }
     int Labels() const { return FLabels; }
-    void SetLabels(int value) { SetRedrawn(FLabels, value); }
+    void SetLabels(int value) { SetLook(FLabels, value); }
     int LabelOffsetX() const { return FLabelOffsetX; }
-    void SetLabelOffsetX(int value) { SetRedrawn(FLabelOffsetX, value); }
+    void SetLabelOffsetX(int value) { SetLook(FLabelOffsetX, value); }
     int LabelOffsetY() const { return FLabelOffsetY; }
-    void SetLabelOffsetY(int value) { SetRedrawn(FLabelOffsetY, value); }
+    void SetLabelOffsetY(int value) { SetLook(FLabelOffsetY, value); }
     TBitmap* BackImage() const { return FBackImage.get(); }
     void SetBackImage(const TBitmap* value) { FBackImage->Assign(value); }
     TPopupMenu* PopupMenu() const { return FPopupMenu.get(); }
@@ -91,25 +94,34 @@ public:
 
     // Where the scale lies for the current size and settings.
     TMeterLayout Layout() const;
+    // The face as last painted (empty until the first paint) and whether it is still current.
+    const TVrFaceCache& Face() const { return FFace; }
 
     TNotifyEvent OnChange;
 
 protected:
     void Paint() override;
     void WndProc(TMessage& message) override;
+    void BackdropChanged() override;
     virtual void DoChange();
 
 private:
+    // Every setting but the position changes the face.
     template <class T>
-    void SetRedrawn(T& field, const T& value) {
+    void SetLook(T& field, const T& value) {
         if (field == value) return;
         field = value;
-        RedrawControl();
+        LookChanged();
     }
-    void PaintTicks(const TMeterLayout& layout);
-    void PaintLabels(const TMeterLayout& layout);
-    void PaintNeedle(const TMeterLayout& layout);
-    void PaintCaption(const TMeterLayout& layout);
+    void LookChanged();
+    // The face under the needle: background, back image, ticks and labels.
+    void PaintFace(TCanvas& canvas, const TMeterLayout& layout);
+    // The part of the face over the needle: caption and frame.
+    void PaintFaceOver(TCanvas& canvas, const TMeterLayout& layout);
+    void PaintTicks(TCanvas& canvas, const TMeterLayout& layout);
+    void PaintLabels(TCanvas& canvas, const TMeterLayout& layout);
+    void PaintNeedle(TCanvas& canvas, const TMeterLayout& layout);
+    void PaintCaption(TCanvas& canvas, const TMeterLayout& layout);
 
     int FMaxValue = 100;
     int FMinValue = 0;
@@ -125,6 +137,11 @@ private:
     int FLabelOffsetY = 10;
     std::unique_ptr<TBitmap> FBackImage;
     TRef<TPopupMenu> FPopupMenu;
+
+    TVrFaceCache FFace;
+    TVrOverlay FFaceOver;
+    // The back image's pixels as the face shows them: drawing on its canvas raises no change.
+    qint64 FBackImageKey = 0;
 };
 
 }  // namespace mox

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstdint>
 #include <functional>
 #include <limits>
 
@@ -392,6 +393,133 @@ TEST_F(SliderTest, TickPicturesAreMadeAtTheFirstPaintAndMatchOnesRebuiltAlong) {
         delete eager;
         delete late;
     }
+}
+
+// The face kept across value changes: a new position paints what a face made afresh paints, for
+// each way a slider can run and look.
+TEST_F(SliderTest, ValueChangesPaintWhatAFullPaintPaintsAcrossASweep) {
+    using enum TVrOrientation;
+    using enum TVrSliderStyle;
+    struct Row {
+        const char* Name;
+        std::function<void(TVrSlider*)> Setup;
+    };
+    const Row rows[] = {
+        {"vertical from the bottom", [](TVrSlider*) {}},
+        {"vertical from the top", [](TVrSlider* s) { s->SetStyle(ssTopRight); }},
+        {"horizontal from the left", [](TVrSlider* s) { s->SetOrientation(voHorizontal); }},
+        {"horizontal from the right",
+         [](TVrSlider* s) {
+             s->SetOrientation(voHorizontal);
+             s->SetStyle(ssTopRight);
+         }},
+        {"checkered thick ticks, see-through thumb",
+         [](TVrSlider* s) {
+             s->SetSolidFill(false);
+             s->SetTickWidth(3);
+             s->SetSpacing(2);
+             s->SetOptions(TVrSliderOptions{});
+         }},
+        {"disabled, wide range",
+         [](TVrSlider* s) {
+             s->SetEnabled(false);
+             s->SetMinValue(-kTwoBillion);
+             s->SetMaxValue(kTwoBillion);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        auto* slider = new TVrSlider(Form);
+        auto* twin = new TVrSlider(Form);
+        slider->SetParent(Form);
+        twin->SetParent(Form);
+        twin->SetTop(40);
+        for (TVrSlider* s : {slider, twin})
+            row.Setup(s);
+        slider->Repaint();
+        TApplication::Instance().ProcessMessages();
+        const std::int64_t low = slider->MinValue(), high = slider->MaxValue();
+        for (int step = 0; step <= 16; ++step) {
+            const auto v = static_cast<int>(low + (high - low) * step / 16);
+            SCOPED_TRACE(v);
+            const qint64 face = slider->Face().Image().Image().cacheKey();
+            slider->SetPosition(v);
+            twin->SetPosition(v);
+            TApplication::Instance().ProcessMessages();
+            ASSERT_TRUE(slider->Face().Valid());
+            EXPECT_EQ(slider->Face().Image().Image().cacheKey(), face);  // copied, not made again
+            // The twin's face made afresh, through the repaints a setting asks for.
+            twin->SetBorderColor(clRed);
+            twin->SetBorderColor(clBtnFace);
+            ASSERT_TRUE(slider->Image().Image() == twin->Image().Image());
+        }
+        delete slider;
+        delete twin;
+    }
+}
+
+// Whatever changes the look after a value change shows at the next paint, as on a slider that
+// had that look all along.
+TEST_F(SliderTest, ChangesOtherThanTheValueRepaintTheNewFace) {
+    struct Row {
+        const char* Name;
+        std::function<void(TVrSlider*)> Alter;
+    };
+    const Row rows[] = {
+        {"border colour", [](TVrSlider* s) { s->SetBorderColor(clRed); }},
+        {"border width", [](TVrSlider* s) { s->SetBorderWidth(3); }},
+        {"colour", [](TVrSlider* s) { s->SetColor(clNavy); }},
+        {"palette", [](TVrSlider* s) { s->Palette()->SetHigh(clYellow); }},
+        {"bevel", [](TVrSlider* s) { s->Bevel()->SetOuterStyle(TVrBevelStyle::bsLowered); }},
+        {"tick width", [](TVrSlider* s) { s->SetTickWidth(2); }},
+        {"style", [](TVrSlider* s) { s->SetStyle(TVrSliderStyle::ssTopRight); }},
+        {"orientation", [](TVrSlider* s) { s->SetOrientation(TVrOrientation::voHorizontal); }},
+        {"size", [](TVrSlider* s) { s->SetBounds(s->Left(), s->Top(), 40, 120); }},
+        {"thumb indent", [](TVrSlider* s) { s->SetThumbIndent(6); }},
+        {"range", [](TVrSlider* s) { s->SetMaxValue(400); }},
+        {"enabled", [](TVrSlider* s) { s->SetEnabled(false); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        auto* slider = new TVrSlider(Form);
+        slider->SetParent(Form);
+        slider->SetPosition(30);
+        slider->Repaint();
+        TApplication::Instance().ProcessMessages();
+        slider->SetPosition(60);
+        row.Alter(slider);
+        slider->Repaint();
+
+        auto* twin = new TVrSlider(Form);
+        twin->SetPosition(60);
+        row.Alter(twin);
+        twin->SetLeft(100);
+        twin->SetParent(Form);
+        twin->Repaint();
+        TApplication::Instance().ProcessMessages();
+        EXPECT_TRUE(slider->Image().Image() == twin->Image().Image());
+        delete slider;
+        delete twin;
+    }
+}
+
+TEST_F(SliderTest, ThumbShowsHotOverDraggedOverDisabledAndNormalWithoutThePicture) {
+    using enum TVrThumbState;
+    Slider->SetThumbStates(kMaxThumbStates);
+    EXPECT_EQ(Slider->ThumbState(), Normal);
+    Slider->SetEnabled(false);
+    EXPECT_EQ(Slider->ThumbState(), Disabled);
+    Slider->SetEnabled(true);
+    Painted();
+    Send(WM_MOUSEMOVE, 18, 160);
+    EXPECT_EQ(Slider->ThumbState(), Hot);
+    Send(WM_LBUTTONDOWN, 18, 160, MK_LBUTTON);
+    EXPECT_EQ(Slider->ThumbState(), Dragging);
+    Send(WM_LBUTTONUP, 18, 160);
+    Slider->SetThumbStates(3);  // no picture for the hot thumb
+    EXPECT_EQ(Slider->ThumbState(), Normal);
+    Slider->SetThumbStates(kMaxThumbStates + 1);
+    EXPECT_EQ(Slider->ThumbStates(), kMaxThumbStates);
 }
 
 // A rack whose sliders hold values at the ends of int, as a rack file holds them: it loads, and

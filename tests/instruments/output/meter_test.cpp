@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <limits>
 #include <set>
 #include <utility>
@@ -454,6 +455,167 @@ TEST(MeterImageTest, UnpaintedMetersHoldNoPixelsAndPaintLikeMetersPaintedAllAlon
         const QImage& actual = paint(late).Image();
         EXPECT_EQ(actual.size(), QSize(late->Width(), late->Height()));
         EXPECT_TRUE(actual == expected);
+    }
+}
+
+// The face kept across value changes: a new position paints what a face made afresh paints.
+struct MeterFaceTest : ::testing::Test {
+    TComponent Owner{nullptr};
+    TForm* Form = test::ShowForm(&Owner, 560, 170);
+    // Each half over a meter behind it, so that a transparent one shows a busy background.
+    TVrMeter* Meter = AddOverBackdrop(0);
+    TVrMeter* Twin = AddOverBackdrop(280);
+
+    TVrMeter* AddOverBackdrop(int left) {
+        auto* behind = new TVrMeter(Form);
+        behind->SetParent(Form);
+        behind->SetBounds(left, 0, 240, 105);
+        behind->SetPosition(40);
+        behind->SetCaption(QStringLiteral("behind"));
+        auto* meter = new TVrMeter(Form);
+        meter->SetParent(Form);
+        meter->SetBounds(left + 30, 50, 240, 105);
+        meter->SetCaption(QStringLiteral("Volts"));
+        return meter;
+    }
+    // The twin painted from a face made afresh, through the repaint a setting asks for.
+    const QImage& FullPaint() {
+        const int offset = Twin->LabelOffsetY();
+        Twin->SetLabelOffsetY(offset + 1);
+        Twin->SetLabelOffsetY(offset);
+        return Twin->Image().Image();
+    }
+    static qint64 FaceKey(const TVrMeter* m) { return m->Face().Image().Image().cacheKey(); }
+};
+
+TEST_F(MeterFaceTest, ValueChangesPaintWhatAFullPaintPaintsAcrossASweep) {
+    struct Phase {
+        const char* Name;
+        std::function<void(TVrMeter*)> Change;
+    };
+    const Phase phases[] = {
+        {"default range", [](TVrMeter*) {}},
+        {"range moved",
+         [](TVrMeter* m) {
+             m->SetMinValue(-50);
+             m->SetMaxValue(50);
+         }},
+        {"transparent", [](TVrMeter* m) { m->SetTransparent(true); }},
+        {"back image",
+         [](TVrMeter* m) {
+             m->BackImage()->SetSize(30, 12);
+             m->BackImage()->Canvas()->Brush()->SetColor(clMaroon);
+             m->BackImage()->Canvas()->FillRect({0, 0, 15, 12});
+         }},
+        {"opaque again, wide needle",
+         [](TVrMeter* m) {
+             m->SetTransparent(false);
+             m->SetNeedleWidth(4);
+         }},
+    };
+    for (const Phase& phase : phases) {
+        SCOPED_TRACE(phase.Name);
+        phase.Change(Meter);
+        phase.Change(Twin);
+        Meter->Repaint();
+        TApplication::Instance().ProcessMessages();
+        for (int v = Meter->MinValue(); v <= Meter->MaxValue() + 6; v += 7) {
+            SCOPED_TRACE(v);
+            const qint64 face = FaceKey(Meter);
+            Meter->SetPosition(v);
+            Twin->SetPosition(v);
+            ASSERT_TRUE(Meter->Face().Valid());
+            EXPECT_EQ(FaceKey(Meter), face);  // copied, not made again
+            ASSERT_TRUE(Meter->Image().Image() == FullPaint());
+        }
+    }
+}
+
+// The caption and the frame lie over the needle, in a face made afresh and in a copied one.
+TEST_F(MeterFaceTest, CaptionAndFrameStayOverTheNeedle) {
+    Meter->Font()->SetColor(clYellow);
+    Meter->SetNeedleColor(clRed);
+    Meter->SetNeedleWidth(2'000'000'000);  // covers the whole face
+    auto frame = canvastesting::SentinelBitmap(240, 105);
+    TRect inside{0, 0, 240, 105};
+    Meter->Bevel()->Paint(*frame->Canvas(), inside);
+    for (const int position : {0, 50}) {
+        SCOPED_TRACE(position);
+        Meter->SetPosition(position);
+        const TBitmap& image = Meter->Image();
+        int framePixels = 0;
+        for (int y = 0; y < 105; ++y)
+            for (int x = 0; x < 240; ++x)
+                if (frame->Pixels(x, y) != canvastesting::kSentinel) {
+                    ++framePixels;
+                    ASSERT_EQ(image.Pixels(x, y), frame->Pixels(x, y)) << x << "," << y;
+                }
+        EXPECT_GT(framePixels, 2 * (240 + 105));
+        EXPECT_GT(canvastesting::CountPixels(image, clYellow), 10);
+        EXPECT_GT(canvastesting::CountPixels(image, clRed), 240 * 105 / 2);
+    }
+}
+
+// Whatever changes the look after a value change shows at the next paint, as on a meter that
+// had that look all along.
+TEST(MeterFaceChangeTest, ChangesOtherThanTheValueRepaintTheNewFace) {
+    using Change = std::function<void(TVrMeter*)>;
+    struct Row {
+        const char* Name;
+        Change Setup, Alter;
+    };
+    const Change none = [](TVrMeter*) {};
+    const Change backImage = [](TVrMeter* m) {
+        m->BackImage()->SetSize(40, 20);
+        m->BackImage()->Canvas()->Brush()->SetColor(clNavy);
+        m->BackImage()->Canvas()->FillRect({0, 0, 40, 20});
+    };
+    const Change transparent = [](TVrMeter* m) { m->SetTransparent(true); };
+    const Row rows[] = {
+        {"caption", none, [](TVrMeter* m) { m->SetCaption(QStringLiteral("Amps")); }},
+        {"font colour", none, [](TVrMeter* m) { m->Font()->SetColor(clRed); }},
+        {"colour", none, [](TVrMeter* m) { m->SetColor(clNavy); }},
+        {"scale", none, [](TVrMeter* m) { m->Scale()->SetColor1(clAqua); }},
+        {"bevel", none, [](TVrMeter* m) { m->Bevel()->SetOuterStyle(TVrBevelStyle::bsRaised); }},
+        {"labels", none, [](TVrMeter* m) { m->SetLabels(4); }},
+        {"range", none, [](TVrMeter* m) { m->SetMaxValue(300); }},
+        {"angle", none, [](TVrMeter* m) { m->SetAngle(20); }},
+        {"size", none, [](TVrMeter* m) { m->SetBounds(m->Left(), m->Top(), 200, 90); }},
+        {"back image drawn on", backImage,
+         [](TVrMeter* m) {
+             m->BackImage()->Canvas()->Brush()->SetColor(clOlive);
+             m->BackImage()->Canvas()->FillRect({0, 0, 20, 20});
+         }},
+        {"transparency", none, transparent},
+        {"parent colour behind a see-through meter", transparent,
+         [](TVrMeter* m) { m->Parent()->SetColor(clTeal); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TComponent owner(nullptr);
+        TForm* form = test::ShowForm(&owner, 520, 130);
+        auto* meter = new TVrMeter(form);
+        meter->SetParent(form);
+        meter->SetCaption(QStringLiteral("Volts"));
+        row.Setup(meter);
+        meter->SetPosition(30);
+        meter->Repaint();
+        TApplication::Instance().ProcessMessages();
+        meter->SetPosition(60);
+        row.Alter(meter);
+        meter->Repaint();
+        TApplication::Instance().ProcessMessages();
+
+        auto* twin = new TVrMeter(form);
+        twin->SetCaption(QStringLiteral("Volts"));
+        twin->SetPosition(60);
+        row.Setup(twin);
+        twin->SetLeft(260);
+        twin->SetParent(form);
+        row.Alter(twin);
+        twin->Repaint();
+        TApplication::Instance().ProcessMessages();
+        EXPECT_TRUE(meter->Image().Image() == twin->Image().Image());
     }
 }
 
