@@ -1,12 +1,17 @@
 // Saving and loading a large rack through the full paths a user waits on: the stream, its text
 // round trip and the header to a file; and the file back into a shown form through the class
-// registry, widgets included.
+// registry, widgets included. The rack mixes the standard kinds with instruments; loading also
+// reports the heap the loaded rack holds.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 
+#include "instruments/input/vrslider.h"
+#include "instruments/output/vrmeter.h"
 #include "rackfile/rackio.h"
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/form.h"
@@ -23,20 +28,28 @@ namespace {
 
 constexpr int kColumns = 40;
 
-TClassRegistry StandardKinds() {
+TClassRegistry RackKinds() {
     TClassRegistry r;
     r.RegisterClass(TLabel::StaticClass());
     r.RegisterClass(TEdit::StaticClass());
     r.RegisterClass(TMemo::StaticClass());
     r.RegisterClass(TImage::StaticClass());
     r.RegisterClass(TComboBox::StaticClass());
+    r.RegisterClass(TVrMeter::StaticClass());
+    r.RegisterClass(TVrSlider::StaticClass());
     return r;
 }
 
-// The five kinds in turn, each with the settings and content a user typically leaves on it.
+// Bytes the heap holds in use, to tell what a loaded rack costs.
+double HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
+// The seven kinds in turn, each with the settings and content a user typically leaves on it.
 TControl* MakeControl(TForm& rack, int i) {
     TControl* c = nullptr;
-    switch (i % 5) {
+    switch (i % 7) {
         case 0: {
             auto* label = new TLabel(&rack);
             label->SetTransparent(true);
@@ -61,6 +74,18 @@ TControl* MakeControl(TForm& rack, int i) {
             auto* image = new TImage(&rack);
             image->SetStretch(true);
             c = image;
+            break;
+        }
+        case 4: {
+            auto* meter = new TVrMeter(&rack);
+            meter->SetPosition(i % 101);
+            c = meter;
+            break;
+        }
+        case 5: {
+            auto* slider = new TVrSlider(&rack);
+            slider->SetPosition(i % 101);
+            c = slider;
             break;
         }
         default: {
@@ -112,18 +137,22 @@ void BM_LoadRack(benchmark::State& state) {
         BigRack rack(controls);
         SaveRackFile(rack.Form, path, kRackFileFormat);
     }
-    const TClassRegistry registry = StandardKinds();
+    const TClassRegistry registry = RackKinds();
+    double heapGrowth = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto form = std::make_unique<TForm>(nullptr);
         form->Show();
+        const double before = HeapInUse();
         state.ResumeTiming();
         const TReadResult result = LoadRackFile(path, *form, registry);
-        if (result.ObjectCount != controls + 1) state.SkipWithError("not every control loaded");
         state.PauseTiming();
+        heapGrowth = std::max(heapGrowth, HeapInUse() - before);
+        if (result.ObjectCount != controls + 1) state.SkipWithError("not every control loaded");
         form.reset();
         state.ResumeTiming();
     }
+    state.counters["heap_MB"] = heapGrowth / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_LoadRack)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 

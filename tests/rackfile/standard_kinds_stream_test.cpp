@@ -3,6 +3,7 @@
 // the strings take, and that loading the file rebuilds the same controls.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <stdexcept>
 
 #include "rackfile/componentwriter.h"
@@ -297,4 +298,34 @@ TEST(StandardKindsStream, LoadingRebuildsTheControlsAndSavesTheSameBytes) {
 
     EXPECT_EQ(RackFileBytes(rack, kRackFileFormat).toHex(' ').toStdString(),
               file.toHex(' ').toStdString());
+}
+
+// Read into a rack on the screen, each windowed control gets its window when loading ends, shown,
+// with what was read, and linked into the focus chain in tab order.
+TEST(StandardKindsStream, ControlsReadIntoAShownRackGetTheirWindowsInTabOrder) {
+    const QByteArray file = SavedRack();
+    TForm rack(nullptr);
+    rack.Show();
+    LoadRackBytes(file, rack, StandardKinds());
+
+    std::vector<TWinControl*> byTabOrder(rack.WindowedChildren().size());
+    for (TWinControl* c : rack.WindowedChildren()) {
+        ASSERT_TRUE(c->HandleAllocated()) << c->Name().toStdString();
+        EXPECT_TRUE(c->WindowHandle()->isVisible()) << c->Name().toStdString();
+        byTabOrder.at(static_cast<std::size_t>(c->TabOrder())) = c;
+    }
+    std::vector<TWinControl*> chain;
+    for (QWidget* w = rack.WindowHandle()->nextInFocusChain(); w != rack.WindowHandle();
+         w = w->nextInFocusChain())
+        if (TWinControl* c = TWinControl::FindControl(w); c && c->Parent() == &rack)
+            chain.push_back(c);
+    EXPECT_EQ(chain, byTabOrder);
+
+    auto* combo = dynamic_cast<TComboBox*>(rack.FindComponent(u"ddown1"));
+    ASSERT_NE(combo, nullptr);
+    auto* box = qobject_cast<QComboBox*>(combo->WindowHandle());
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isEditable());
+    EXPECT_EQ(box->count(), 3);
+    EXPECT_EQ(box->currentText(), QStringLiteral("mid"));
 }

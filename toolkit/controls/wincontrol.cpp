@@ -80,7 +80,10 @@ void TWinControl::InsertControl(TControl* control) {
     if (auto* win = dynamic_cast<TWinControl*>(control)) {
         FWinControls.push_back(win);
         FTabList.push_back(win);
-        if (HandleAllocated()) {
+        win->FTabIndex = static_cast<int>(FTabList.size()) - 1;
+        // A control being read gets its window when loading ends, made once with every property
+        // read instead of re-applied for each one.
+        if (HandleAllocated() && !win->Loading()) {
             win->CreateHandle();
             LinkLastInTabOrder();
         }
@@ -106,6 +109,7 @@ void TWinControl::RemoveControl(TControl* control) {
     if (win != FWinControls.rend()) {
         TWinControl* child = *win;
         FWinControls.erase(std::next(win).base());
+        if (FTabList.empty() || FTabList.back() != child) FTabIndicesStale = true;
         EraseLast(FTabList, child);
         child->DestroyHandle();
     } else {
@@ -175,9 +179,26 @@ void TWinControl::CreateHandle() {
     FWidget = widget;
     TApplication::Instance().RegisterWindow(widget, this);
     InitWidget(widget);
+    // Shown once set up: a child that is visible already asks its parent for a new layout and
+    // a repaint with every setting.
+    if (Parent()) widget->setVisible(Visible());
     for (TWinControl* child : FWinControls)
         child->CreateHandle();
     UpdateTabOrder();
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    if (!HandleAllocated()) return;
+    // Children read with this control waited for their windows (see InsertControl); a reader
+    // ends the loading of a parent before its children's.
+    bool created = false;
+    for (TWinControl* child : FWinControls)
+        if (!child->HandleAllocated()) {
+            child->CreateHandle();
+            created = true;
+        }
+    if (created) UpdateTabOrder();
 }
 
 void TWinControl::InitWidget(QWidget* widget) {
@@ -186,7 +207,6 @@ void TWinControl::InitWidget(QWidget* widget) {
     widget->setEnabled(Enabled());
     if (Cursor() != crDefault) widget->setCursor(TScreen::Instance().CursorShape(Cursor()));
     ApplyFocusPolicy();
-    if (Parent()) widget->setVisible(Visible());
 }
 
 void TWinControl::WidgetDestroying(QWidget*) {}
@@ -280,9 +300,18 @@ void TWinControl::ApplyFocusPolicy() {
 
 int TWinControl::TabOrder() const {
     if (!Parent()) return -1;
-    const auto& list = Parent()->FTabList;
-    auto it = std::find(list.begin(), list.end(), this);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+    Parent()->NumberTabList();
+    return FTabIndex;
+}
+
+// Each child keeps its place in the tab list, so that reading it (saving a rack asks every
+// control) costs nothing; only a change in the middle of the list renumbers it, once, when the
+// next control asks.
+void TWinControl::NumberTabList() const {
+    if (!FTabIndicesStale) return;
+    for (std::size_t i = 0; i < FTabList.size(); ++i)
+        FTabList[i]->FTabIndex = static_cast<int>(i);
+    FTabIndicesStale = false;
 }
 
 void TWinControl::SetTabOrder(int value) {
@@ -294,6 +323,7 @@ void TWinControl::SetTabOrder(int value) {
     std::erase(list, this);
     const auto pos = static_cast<std::size_t>(std::clamp(value, 0, static_cast<int>(list.size())));
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(pos), this);
+    Parent()->FTabIndicesStale = true;
     Parent()->UpdateTabOrder();
 }
 

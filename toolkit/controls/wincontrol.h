@@ -136,6 +136,7 @@ protected:
     virtual void AlignControls(TRect& rect);
     // The widget is about to go: keep what only the widget knows (a native control's text).
     virtual void WidgetDestroying(QWidget* widget);
+    void Loaded() override;
     void ParentChanged(UINT notification) override;
     void BoundsChanged(const TRect& old) override;
     TWinControl* HostWindow() const override { return const_cast<TWinControl*>(this); }
@@ -147,6 +148,7 @@ private:
     void ApplyGeometry();
     void UpdateTabOrder();
     void LinkLastInTabOrder();
+    void NumberTabList() const;
     void ApplyFocusPolicy();
 
     QPointer<QWidget> FWidget;
@@ -154,6 +156,8 @@ private:
     std::vector<TControl*> FControls;        // non-windowed children, back to front
     std::vector<TWinControl*> FWinControls;  // windowed children, back to front
     std::vector<TWinControl*> FTabList;      // windowed children in tab order
+    mutable bool FTabIndicesStale = false;   // FTabIndex of the children needs renumbering
+    int FTabIndex = -1;                      // place in the parent's FTabList
     bool FTabStop = false;
     TBevelEdges FBevelEdges = AllBevelEdges;
     TBevelCut FBevelInner = TBevelCut::bvRaised;

@@ -175,10 +175,7 @@ void TComponent::RemoveNotifier(TComponent* component) {
     std::erase(FFreeNotifies, component);
 }
 
-void TComponent::Notification(TComponent* component, TOperation operation) {
-    for (std::size_t i = 0; i < FComponents.size(); ++i)
-        FComponents[i]->Notification(component, operation);
-}
+void TComponent::Notification(TComponent*, TOperation) {}
 
 bool TComponent::IsValidIdent(QStringView name) {
     if (name.isEmpty()) return false;

@@ -106,8 +106,10 @@ public:
     static bool IsValidIdent(QStringView name);
 
 protected:
-    // Told when a component is inserted into or removed from this component's ownership tree,
-    // and when a component registered with FreeNotification is destroyed.
+    // Told when this component inserts or removes a component it owns, and when a component
+    // registered with FreeNotification is destroyed. Owned components are not told about their
+    // siblings: a reference to another component registers with FreeNotification, so the cost of
+    // an insert or a removal does not grow with the number of components an owner holds.
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void ValidateRename(TComponent* component, const QString& curName,
                                 const QString& newName);

@@ -86,6 +86,35 @@ TEST_F(ControlsTest, BringToFrontAndSendToBackReorderSiblings) {
     static_cast<void>(w2);
 }
 
+TEST_F(ControlsTest, TabOrderFollowsInsertsMovesAndRemovals) {
+    std::vector<TWindowBlock*> w;
+    for (int i = 0; i < 4; ++i) {
+        w.push_back(Add<TWindowBlock>(10 * i, 0, 8, 8, clRed));
+        w.back()->SetTabStop(true);  // Qt leaves windows that take no focus out of the chain
+    }
+    const auto orders = [&] {
+        std::vector<int> out;
+        for (TWindowBlock* c : w)
+            out.push_back(c->TabOrder());
+        return out;
+    };
+    EXPECT_EQ(orders(), (std::vector{0, 1, 2, 3}));
+    w[3]->SetTabOrder(0);
+    EXPECT_EQ(orders(), (std::vector{1, 2, 3, 0}));
+    w[0]->SetTabOrder(99);  // past the end: last
+    EXPECT_EQ(orders(), (std::vector{3, 1, 2, 0}));
+    w[1]->SetParent(nullptr);  // from the middle
+    EXPECT_EQ(w[1]->TabOrder(), -1);
+    EXPECT_EQ(orders()[0], 2);
+    EXPECT_EQ(orders()[2], 1);
+    EXPECT_EQ(orders()[3], 0);
+    w[1]->SetParent(Form);  // back in: last
+    EXPECT_EQ(orders(), (std::vector{2, 3, 1, 0}));
+    // The focus chain follows.
+    QWidget* next = w[3]->Handle()->nextInFocusChain();
+    EXPECT_EQ(next, w[2]->Handle());
+}
+
 TEST_F(ControlsTest, ControlAtPosPicksTheTopmostEnabledVisibleChild) {
     auto* a = Add<TBlock>(0, 0, 40, 40, clRed);
     auto* b = Add<TBlock>(20, 20, 40, 40, clGreen);

@@ -108,12 +108,19 @@ TEST(Component, FreeNotificationIsMutualAndCancellable) {
     delete b;
 }
 
-TEST(Component, OwnerTreeHearsInsertAndRemove) {
+TEST(Component, OwnerHearsInsertAndRemoveAndSiblingsOnlyWhatTheyWatch) {
     Probe owner(nullptr);
     auto* sibling = new Probe(&owner);
     auto* added = new TComponent(&owner);
-    ASSERT_FALSE(sibling->Heard.empty());
-    EXPECT_EQ(sibling->Heard.back(), std::make_pair(added, TOperation::opInsert));
+    ASSERT_FALSE(owner.Heard.empty());
+    EXPECT_EQ(owner.Heard.back(), std::make_pair(added, TOperation::opInsert));
+    // Siblings are not told about each other: a rack of many controls would tell each of them
+    // about every other one.
+    EXPECT_TRUE(sibling->Heard.empty());
+    auto* watched = new TComponent(&owner);
+    sibling->FreeNotification(watched);
+    delete watched;
+    EXPECT_EQ(sibling->Heard, (std::vector{std::make_pair(watched, TOperation::opRemove)}));
     owner.RemoveComponent(added);
     EXPECT_EQ(owner.Heard.back(), std::make_pair(added, TOperation::opRemove));
     EXPECT_EQ(added->Owner(), nullptr);
