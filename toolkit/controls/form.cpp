@@ -7,7 +7,6 @@
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/screen.h"
 #include "toolkit/core/classbuilder.h"
-#include "toolkit/graphics/fontmetrics.h"
 
 namespace mox {
 
@@ -367,7 +366,7 @@ void TCustomForm::DefineProperties(TFiler& filer) {
     // The line height of the form's font; kept for files that compare it, not used for scaling.
     filer.DefineProperty(
         QStringLiteral("TextHeight"), [](TReader& r) { r.ReadInteger(); },
-        [this](TWriter& w) { w.WriteInteger(TextMetricOf(Font()->ToQFont()).Height()); }, true);
+        [this](TWriter& w) { w.WriteInteger(Font()->Metric().Height()); }, true);
 }
 
 bool TCustomForm::IsFormSizeStored() const {

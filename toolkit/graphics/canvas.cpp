@@ -356,7 +356,7 @@ int TCanvas::TextWidth(const QString& text) const {
 }
 
 int TCanvas::TextHeight(const QString&) const {
-    return TextMetricOf(FFont->ToQFont()).Height();
+    return FFont->Metric().Height();
 }
 
 TSize TCanvas::TextExtent(const QString& text) const {
@@ -366,7 +366,7 @@ TSize TCanvas::TextExtent(const QString& text) const {
 void TCanvas::PaintText(TCanvasDevice& device, const QRect& clip, const QRect& background,
                         TPoint topLeft, const TPrefixedText& text) {
     const QFont font = FFont->ToQFont();
-    const int ascent = TextMetricOf(font).Ascent;
+    const int ascent = FFont->Metric().Ascent;
     const QColor color = ToQColor(FFont->Color());
     const bool opaque = FBrush->Style() != TBrushStyle::bsClear;
     const QColor backColor = ToQColor(FBrush->Color());
@@ -412,7 +412,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, int flags) {
     };
     const TRect r = Limited(rect);
     const QStringList lines = BreakTextLines(text, flags, r.Width(), measure);
-    const int lineHeight = TextMetricOf(FFont->ToQFont()).Height();
+    const int lineHeight = FFont->Metric().Height();
     const int height = static_cast<int>(lines.size()) * lineHeight;
 
     if (flags & DT_CALCRECT) {

@@ -34,6 +34,8 @@ const TClassInfo& TFont::StaticClass() {
 TFont::TFont() = default;
 
 void TFont::Changed() {
+    FQtFont.reset();
+    FMetric.reset();
     OnChange(this);
 }
 
@@ -103,6 +105,16 @@ void TFont::Assign(const TPersistent* source) {
 }
 
 QFont TFont::ToQFont() const {
+    if (!FQtFont) FQtFont = MakeQFont();
+    return *FQtFont;
+}
+
+TTextMetric TFont::Metric() const {
+    if (!FMetric) FMetric = TextMetricOf(ToQFont());
+    return *FMetric;
+}
+
+QFont TFont::MakeQFont() const {
     QFont f(InstalledFontFamily(FName));
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferFullHinting);

@@ -3,10 +3,12 @@
 
 #include <QFont>
 #include <QString>
+#include <optional>
 
 #include "toolkit/core/persistent.h"
 #include "toolkit/graphics/charsets.h"
 #include "toolkit/graphics/colors.h"
+#include "toolkit/graphics/fontmetrics.h"
 
 namespace mox {
 
@@ -42,13 +44,18 @@ public:
     void Assign(const TPersistent* source) override;
     bool operator==(const TFont& other) const;
 
-    // The Qt font to draw with: the name mapped to an installed family, no antialiasing.
+    // The Qt font to draw with: the name mapped to an installed family, no antialiasing. Made
+    // once per change and then shared, so that Qt keeps its glyphs and metrics for it: text is
+    // drawn and measured with every paint.
     QFont ToQFont() const;
+    // The font's text cell, measured once per change.
+    TTextMetric Metric() const;
 
     TNotifyEvent OnChange;
 
 private:
     void Changed();
+    QFont MakeQFont() const;
 
     TFontCharset FCharset = DEFAULT_CHARSET;
     TColor FColor = clWindowText;
@@ -56,6 +63,8 @@ private:
     QString FName = QStringLiteral("MS Sans Serif");
     TFontPitch FPitch = TFontPitch::fpDefault;
     TFontStyles FStyle;
+    mutable std::optional<QFont> FQtFont;
+    mutable std::optional<TTextMetric> FMetric;
 };
 
 }  // namespace mox

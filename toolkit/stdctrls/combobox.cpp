@@ -11,7 +11,6 @@
 #include <limits>
 
 #include "toolkit/core/classbuilder.h"
-#include "toolkit/graphics/fontmetrics.h"
 
 namespace mox {
 
@@ -166,7 +165,7 @@ bool TComboBox::Editable() const {
 }
 
 int TComboBox::FixedHeight() const {
-    return TextMetricOf(Font()->ToQFont()).Height() + kFrameHeight;
+    return Font()->Metric().Height() + kFrameHeight;
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int) {
@@ -221,7 +220,7 @@ void TComboBox::SetImeName(const QString& value) {
 int TComboBox::ItemHeight() const {
     if (FStyle == TComboBoxStyle::csOwnerDrawFixed || FStyle == TComboBoxStyle::csOwnerDrawVariable)
         return FItemHeight;
-    return TextMetricOf(Font()->ToQFont()).Height();
+    return Font()->Metric().Height();
 }
 
 void TComboBox::SetItemHeight(int value) {

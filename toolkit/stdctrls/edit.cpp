@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <limits>
 
 #include "toolkit/core/classbuilder.h"
-#include "toolkit/graphics/fontmetrics.h"
 
 namespace mox {
 
@@ -22,8 +22,18 @@ public:
     }
     TTypingValidator* Rules;  // owned as a child
     bool AutoSelect = true;
+    // The one-pixel border of a flat edit, drawn here rather than by a style sheet, which would
+    // give every edit on a rack a style object of its own; invalid for none.
+    QColor FlatBorder;
 
 protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (!FlatBorder.isValid()) return;
+        QPainter painter(this);
+        painter.setPen(FlatBorder);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     void focusInEvent(QFocusEvent* event) override {
         QLineEdit::focusInEvent(event);
         if (event->reason() == Qt::MouseFocusReason || event->reason() == Qt::PopupFocusReason)
@@ -205,7 +215,7 @@ QPalette TCustomEdit::EditPalette(const QPalette& base) const {
 
 void TCustomEdit::AdjustHeight() {
     if (!FAutoSize || Loading()) return;
-    const int line = TextMetricOf(Font()->ToQFont()).Height();
+    const int line = Font()->Metric().Height();
     SetHeight(line + (Ctl3D() ? kFrame3D : kFrameFlat));
 }
 
@@ -309,15 +319,16 @@ void TEdit::ApplySettings(QWidget* widget) {
     auto* editor = static_cast<TEditWidget*>(widget);
     editor->AutoSelect = AutoSelect();
     editor->setReadOnly(ReadOnly());
-    editor->setFrame(BorderStyle() == TBorderStyle::bsSingle);
+    const bool bordered = BorderStyle() == TBorderStyle::bsSingle;
+    editor->setFrame(bordered && Ctl3D());
+    editor->FlatBorder = bordered && !Ctl3D() ? ToQColor(clWindowFrame) : QColor();
+    editor->setTextMargins(editor->FlatBorder.isValid() ? QMargins(1, 1, 1, 1) : QMargins());
+    editor->update();
     editor->setEchoMode(PasswordChar().isNull() ? QLineEdit::Normal : QLineEdit::Password);
-    QStringList rules;
-    if (BorderStyle() == TBorderStyle::bsSingle && !Ctl3D())
-        rules << QStringLiteral("border: 1px solid %1").arg(ToQColor(clWindowFrame).name());
-    if (!PasswordChar().isNull())
-        rules << QStringLiteral("lineedit-password-character: %1").arg(PasswordChar().unicode());
-    const QString sheet =
-        rules.isEmpty() ? QString() : QStringLiteral("QLineEdit { %1; }").arg(rules.join(u"; "));
+    const QString sheet = PasswordChar().isNull()
+                              ? QString()
+                              : QStringLiteral("QLineEdit { lineedit-password-character: %1; }")
+                                    .arg(PasswordChar().unicode());
     if (editor->styleSheet() != sheet) editor->setStyleSheet(sheet);
     editor->Rules->CharCase = CharCase();
     editor->Rules->MaxLength = MaxLength();
