@@ -192,13 +192,22 @@ void TVrMeter::Paint() {
         FFace.Invalidate();
         FBackImageKey = backImageKey;
     }
-    FFace.Ensure(image, [&](TBitmap& face) {
+    const bool faceMade = FFace.Ensure(image, [&](TBitmap& face) {
         PaintFace(*face.Canvas(), layout);
-        FFaceOver.Record(face.Width(), face.Height(),
-                         [&](TCanvas& canvas) { PaintFaceOver(canvas, layout); });
+        FFaceOverRecorded = false;
     });
     PaintNeedle(*image.Canvas(), layout);
-    FFaceOver.Apply(image);
+    if (faceMade) {
+        // A full paint draws the caption and frame itself; what they do to the pixels is recorded
+        // only when a value change needs it, so a change of looks pays for one drawing of them.
+        PaintFaceOver(*image.Canvas(), layout);
+    } else {
+        if (!FFaceOverRecorded)
+            FFaceOver.Record(image.Width(), image.Height(),
+                             [&](TCanvas& canvas) { PaintFaceOver(canvas, layout); });
+        FFaceOverRecorded = true;
+        FFaceOver.Apply(image);
+    }
     TVrGraphicImageControl::Paint();
 }
 

@@ -140,6 +140,7 @@ private:
 
     TVrFaceCache FFace;
     TVrOverlay FFaceOver;
+    bool FFaceOverRecorded = false;  // FFaceOver holds the caption and frame of the current face
     // The back image's pixels as the face shows them: drawing on its canvas raises no change.
     qint64 FBackImageKey = 0;
 };

@@ -352,7 +352,7 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
 // ---- Text
 
 int TCanvas::TextWidth(const QString& text) const {
-    return QFontMetrics(FFont->ToQFont()).horizontalAdvance(text);
+    return FFont->TextWidth(text);
 }
 
 int TCanvas::TextHeight(const QString&) const {

@@ -1,5 +1,6 @@
 #include "toolkit/graphics/font.h"
 
+#include <QFontMetrics>
 #include <cmath>
 
 #include "toolkit/core/classbuilder.h"
@@ -36,6 +37,7 @@ TFont::TFont() = default;
 void TFont::Changed() {
     FQtFont.reset();
     FMetric.reset();
+    FWidths.clear();
     OnChange(this);
 }
 
@@ -112,6 +114,16 @@ QFont TFont::ToQFont() const {
 TTextMetric TFont::Metric() const {
     if (!FMetric) FMetric = TextMetricOf(ToQFont());
     return *FMetric;
+}
+
+int TFont::TextWidth(const QString& text) const {
+    // Bounded: a font that measures ever new texts (a running counter) keeps only the recent ones.
+    constexpr qsizetype kMaxRemembered = 256;
+    if (const auto it = FWidths.constFind(text); it != FWidths.cend()) return *it;
+    if (FWidths.size() >= kMaxRemembered) FWidths.clear();
+    const int width = QFontMetrics(ToQFont()).horizontalAdvance(text);
+    FWidths.insert(text, width);
+    return width;
 }
 
 QFont TFont::MakeQFont() const {

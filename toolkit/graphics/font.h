@@ -2,6 +2,7 @@
 // Font description of controls and canvases, with change notification.
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -50,6 +51,9 @@ public:
     QFont ToQFont() const;
     // The font's text cell, measured once per change.
     TTextMetric Metric() const;
+    // The advance width of `text`; instruments measure the same labels with every paint, so
+    // widths are remembered until the font changes.
+    int TextWidth(const QString& text) const;
 
     TNotifyEvent OnChange;
 
@@ -65,6 +69,7 @@ private:
     TFontStyles FStyle;
     mutable std::optional<QFont> FQtFont;
     mutable std::optional<TTextMetric> FMetric;
+    mutable QHash<QString, int> FWidths;
 };
 
 }  // namespace mox

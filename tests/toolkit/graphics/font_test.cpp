@@ -23,6 +23,30 @@ TEST(Font, DefaultsAndSizeHeightConversion) {
     EXPECT_EQ(f.Height(), -11);
 }
 
+// The Qt font, the cell and the text widths are remembered between changes: every change must
+// drop them.
+TEST(Font, MeasuresAfreshAfterEveryChange) {
+    TFont f;
+    const QString text = QStringLiteral("Volume");
+    const int width = f.TextWidth(text);
+    const int height = f.Metric().Height();
+    EXPECT_EQ(f.TextWidth(text), width);
+    f.SetHeight(-22);
+    EXPECT_GT(f.TextWidth(text), width);
+    EXPECT_GT(f.Metric().Height(), height);
+    EXPECT_EQ(f.ToQFont().pixelSize(), 22);
+    f.SetStyle({TFontStyle::fsBold});
+    EXPECT_TRUE(f.ToQFont().bold());
+    const TFont plain;
+    f.Assign(&plain);
+    EXPECT_FALSE(f.ToQFont().bold());
+    EXPECT_EQ(f.TextWidth(text), width);
+    EXPECT_EQ(f.Metric().Height(), height);
+    // Many different texts: widths stay right past the number remembered.
+    for (int i = 0; i < 600; ++i)
+        EXPECT_EQ(f.TextWidth(QString::number(i)), plain.TextWidth(QString::number(i)));
+}
+
 TEST(Font, ChangeNotificationOncePerRealChange) {
     TFont f;
     int changes = 0;
