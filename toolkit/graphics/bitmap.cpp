@@ -6,6 +6,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/core/definedproperties.h"
@@ -225,10 +226,25 @@ void TBitmap::SaveToFile(const QString& path) const {
 }
 
 void TBitmap::LoadFromResourceName(const QString& name) {
-    const QString path = QStringLiteral(":/bitmaps/%1.bmp").arg(name);
-    if (!QFile::exists(path))
-        throw EInvalidGraphic(QStringLiteral("Bitmap resource %1 not found").arg(name));
-    LoadFromFile(path);
+    // Each built-in picture is decoded once; the bitmaps loaded from it share its pixels until
+    // they draw on them, so a rack of many instruments holds one copy of every thumb and glyph.
+    struct TDecoded {
+        QImage Image;
+        TPixelFormat Format;
+    };
+    static std::unordered_map<QString, TDecoded> decoded;
+    auto found = decoded.find(name);
+    if (found == decoded.end()) {
+        const QString path = QStringLiteral(":/bitmaps/%1.bmp").arg(name);
+        if (!QFile::exists(path))
+            throw EInvalidGraphic(QStringLiteral("Bitmap resource %1 not found").arg(name));
+        TBitmap bitmap;
+        bitmap.LoadFromFile(path);
+        found = decoded.emplace(name, TDecoded{bitmap.FImage, bitmap.FPixelFormat}).first;
+    }
+    SetImage(found->second.Image);
+    FPixelFormat = found->second.Format;
+    Changed();
 }
 
 }  // namespace mox

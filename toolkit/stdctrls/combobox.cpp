@@ -6,6 +6,7 @@
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <functional>
 #include <limits>
@@ -15,23 +16,6 @@
 namespace mox {
 
 namespace {
-
-// Tells the control when its list drops down and closes up.
-class TComboWidget : public QComboBox {
-public:
-    explicit TComboWidget(QWidget* parent) : QComboBox(parent) {}
-    std::function<void()> DroppingDown;
-    std::function<void()> ClosedUp;
-
-    void showPopup() override {
-        if (DroppingDown) DroppingDown();
-        QComboBox::showPopup();
-    }
-    void hidePopup() override {
-        QComboBox::hidePopup();
-        if (ClosedUp) ClosedUp();
-    }
-};
 
 // The pop-up list acts on Enter, F4 and Alt+Down when Qt asks whether the key is a shortcut,
 // which no message hook sees. Claiming those keys makes them arrive as ordinary key presses,
@@ -68,6 +52,72 @@ private:
     }
 
     QObject* FList;  // the pop-up window, which filters its view's events
+};
+
+// Tells the control when its list drops down and closes up. The list is a pop-up window of its
+// own with a view, scrollers and a model view's machinery, some 25 KB; a rack holds many boxes
+// whose lists are never opened, so the list is made when it first drops down.
+class TComboWidget : public QComboBox {
+public:
+    explicit TComboWidget(QWidget* parent) : QComboBox(parent) {}
+    std::function<void()> DroppingDown;
+    std::function<void()> ClosedUp;
+
+    // The list's view, or null while the list has not been made.
+    QAbstractItemView* MadeList() const { return findChild<QAbstractItemView*>(); }
+
+    void showPopup() override {
+        if (DroppingDown) DroppingDown();
+        const bool first = !FListReady;
+        if (first) GiveListTheFont();
+        QComboBox::showPopup();
+        // Installed once the pop-up has set its own filters up, so that it sees the list's keys
+        // before the pop-up window does.
+        if (first) view()->installEventFilter(new TPopupKeys(view()->parentWidget()));
+        FListReady = true;
+    }
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        if (ClosedUp) ClosedUp();
+    }
+
+    // QComboBox::setEditable makes the list at once to set its scrollers up; an editor handed
+    // over directly leaves the list to be made, with the scrollers its style wants, when it drops.
+    void SetEditable(bool editable) {
+        if (editable == isEditable()) return;
+        if (!editable || MadeList()) {
+            setEditable(editable);
+            return;
+        }
+        auto* editor = new QLineEdit(this);
+        editor->setPalette(palette());
+        setLineEdit(editor);
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        // Qt hands a new font to the list at once, making it; a list not yet made takes the font
+        // when it is.
+        if (event->type() != QEvent::FontChange || MadeList()) {
+            QComboBox::changeEvent(event);
+            return;
+        }
+        QWidget::changeEvent(event);
+        if (lineEdit()) {
+            QResizeEvent fitEditor(size(), size());
+            QComboBox::resizeEvent(&fitEditor);
+        }
+    }
+
+private:
+    // Makes the list if need be and gives it the box's font, as Qt does on every font change
+    // once the list is made.
+    void GiveListTheFont() {
+        QEvent fontChanged(QEvent::FontChange);
+        QComboBox::changeEvent(&fontChanged);
+    }
+
+    bool FListReady = false;  // the list has been dropped and has the pop-up keys
 };
 
 // Frame above and below the text line of the box.
@@ -265,8 +315,9 @@ void TComboBox::SetSorted(bool value) {
 }
 
 bool TComboBox::DroppedDown() const {
-    const QComboBox* combo = Combo();
-    return combo && combo->view()->isVisible();
+    const auto* combo = static_cast<const TComboWidget*>(Combo());
+    const QAbstractItemView* list = combo ? combo->MadeList() : nullptr;
+    return list && list->isVisible();
 }
 
 void TComboBox::SetDroppedDown(bool value) {
@@ -335,8 +386,6 @@ QWidget* TComboBox::CreateWidget(QWidget* parentWidget) {
     combo->ClosedUp = [this] { OnCloseUp(this); };
     // The control decides what the items are; the widget must never add typed text to them.
     combo->setInsertPolicy(QComboBox::NoInsert);
-    QAbstractItemView* list = combo->view();
-    list->installEventFilter(new TPopupKeys(list->parentWidget()));
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                      [this](int index) { WidgetIndexChanged(index); });
     QObject::connect(combo, &QComboBox::editTextChanged, combo,
@@ -352,7 +401,7 @@ void TComboBox::InitWidget(QWidget* widget) {
 
 void TComboBox::ApplyAll(QComboBox& combo) {
     const QScopedValueRollback<bool> guard(FSyncing, true);
-    combo.setEditable(Editable());
+    static_cast<TComboWidget&>(combo).SetEditable(Editable());
     // Each new editor (Qt makes one whenever the box becomes editable) gets the typing rules.
     QLineEdit* editor = combo.lineEdit();
     if (editor && editor != FEditor) {

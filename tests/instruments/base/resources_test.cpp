@@ -13,6 +13,7 @@
 #include "toolkit/controls/screen.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace mox {
 namespace {
@@ -44,6 +45,19 @@ struct Named {
     const char* Name;
     int Width, Height;
 };
+
+// Loads of one picture share its pixels: drawing on one copy must leave every other untouched.
+TEST(BuiltinBitmapsTest, DrawingOnALoadedCopyLeavesTheOthersAlone) {
+    const auto first = LoadPtr(QStringLiteral("VRSLIDERTHUMB_HORI"));
+    const auto second = LoadPtr(QStringLiteral("VRSLIDERTHUMB_HORI"));
+    const TRect all = Rect(0, 0, first->Width(), first->Height());
+    const std::set<TColor> original = ColoursIn(*second);
+    first->Canvas()->Brush()->SetColor(clFuchsia);
+    first->Canvas()->FillRect(all);
+    EXPECT_EQ(ColoursIn(*first), std::set<TColor>{clFuchsia});
+    EXPECT_EQ(ColoursIn(*second), original);
+    EXPECT_EQ(ColoursIn(*LoadPtr(QStringLiteral("VRSLIDERTHUMB_HORI"))), original);
+}
 
 TEST(BuiltinBitmapsTest, EveryNamedBitmapHasItsSize) {
     const Named all[] = {

@@ -175,6 +175,27 @@ TEST_F(StdControlsTest, KeysInThePopUpListReachTheHookAsTheCombosMessages) {
     EXPECT_TRUE(combo->DroppedDown());
 }
 
+TEST_F(StdControlsTest, TheListIsMadeWhenItFirstDropsAndWearsTheBoxsFont) {
+    for (TComboBoxStyle style : {TComboBoxStyle::csDropDown, TComboBoxStyle::csDropDownList}) {
+        auto* combo = new TComboBox(Form);
+        combo->SetStyle(style);
+        combo->SetParent(Form);
+        combo->Items()->SetCommaText(QStringLiteral("red,green,blue"));
+        combo->Font()->SetSize(17);
+        EXPECT_EQ(WidgetOf(combo)->findChild<QAbstractItemView*>(), nullptr);
+        EXPECT_FALSE(combo->DroppedDown());
+        combo->SetDroppedDown(true);
+        EXPECT_TRUE(combo->DroppedDown());
+        const QFont large = WidgetOf(combo)->font();
+        EXPECT_EQ(WidgetOf(combo)->view()->font(), large);
+        combo->SetDroppedDown(false);
+        combo->Font()->SetSize(9);  // a made list follows every change
+        EXPECT_NE(WidgetOf(combo)->font(), large);
+        EXPECT_EQ(WidgetOf(combo)->view()->font(), WidgetOf(combo)->font());
+        delete combo;
+    }
+}
+
 TEST_F(StdControlsTest, EnterInThePopUpListChoosesWhenLetThrough) {
     auto* combo = Add<TComboBox>(10, 10);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
