@@ -133,6 +133,9 @@ void TfrmPalette::BuildMenu() {
     AddMenuItem(QStringLiteral("N2"), QStringLiteral("-"));
     AddMenuItem(QStringLiteral("mniAlignToGrid"), QStringLiteral("Align to &Grid"));
     AddMenuItem(QStringLiteral("mniSendToBack"), QStringLiteral("Send To Back"));
+    // The designer's alignment palette floats hidden until asked for.
+    AddMenuItem(QStringLiteral("N3"), QStringLiteral("-"));
+    AddMenuItem(QStringLiteral("mniAlignmentPalette"), QStringLiteral("Alignment &Palette"));
     UpdateSelectionCommands(false);
 }
 

@@ -7,6 +7,7 @@
 #include "app/palette.h"
 #include "app/rack.h"
 #include "app/shell.h"
+#include "designer/alignmentpalette.h"
 #include "designer/formdesigner.h"
 #include "instruments/input/vrslider.h"
 #include "propsheets/propertysheet.h"
@@ -62,6 +63,7 @@ void TRackCommands::BindCommands() {
     onClick(u"mniAlignToGrid", &TRackCommands::AlignToGrid);
     onClick(u"sbtSelectAll", &TRackCommands::SelectAll);
     onClick(u"mniSendToBack", &TRackCommands::SendToBack);
+    onClick(u"mniAlignmentPalette", &TRackCommands::ShowAlignmentPalette);
     onClick(u"sbtSetup", &TRackCommands::RackProperties);
     onClick(u"sbtLoadRack", &TRackCommands::LoadRack);
     onClick(u"sbtSaveRack", &TRackCommands::SaveRack);
@@ -126,6 +128,10 @@ void TRackCommands::AlignToGrid() {
 
 void TRackCommands::SelectAll() {
     FShell.Rack().Designer()->SelectAll();
+}
+
+void TRackCommands::ShowAlignmentPalette() {
+    FShell.Rack().Designer()->AlignmentPaletteWindow()->Show();
 }
 
 void TRackCommands::SendToBack() {

@@ -19,6 +19,7 @@ public:
     void Delete();
     void AlignToGrid();
     void SelectAll();
+    void ShowAlignmentPalette();
     void SendToBack();
     void RackProperties();
     void LoadRack();

@@ -24,6 +24,17 @@ MOX_ENUM(TProtectMode, pmUnselect, pmLockKeyboard)
 MOX_ENUM(TAlignmentPaletteOption, apAutoShow, apStayOnTop, apShowHints, apFlatButtons)
 using TAlignmentPaletteOptions = TSet<TAlignmentPaletteOption>;
 
+// What an alignment does along one direction (left/right or top/bottom); the alignment
+// palette's buttons carry these numbers as their tags.
+enum class TAlignMode {
+    None = 0,
+    LowEdges = 1,        // left edges or tops
+    Centres = 2,         // horizontal or vertical centres
+    HighEdges = 3,       // right edges or bottoms
+    SpaceEqually = 4,    // left edges or tops equally spaced
+    CentreInWindow = 5,  // centred in the parent's outer size
+};
+
 // Sender is always the designer.
 using TControlNotifyEvent = TEvent<TObject*, TControl*>;
 // Sender, the control, the settings file it is loaded from or saved to.

@@ -1,5 +1,5 @@
 // The designer's look at each queued message: whose message it is, and which rule takes it.
-// The rules themselves live in designermouse.cpp.
+// The rules themselves live in designermouse.cpp and designerkeyboard.cpp.
 #include <QWidget>
 
 #include "designer/formdesigner.h"
@@ -83,6 +83,12 @@ void TCustomFormDesigner::ProcessMessage(TMsg& msg) {
         case WM_RBUTTONDOWN:
         case WM_NCRBUTTONDOWN:
             RightButtonDown(msg);
+            break;
+        case WM_KEYDOWN:
+            KeyDown(msg);
+            break;
+        case WM_KEYUP:
+            KeyUp(msg);
             break;
         case WM_RBUTTONUP:
         case WM_NCRBUTTONUP:

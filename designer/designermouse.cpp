@@ -152,11 +152,9 @@ void TCustomFormDesigner::StartDrag(TMsg& msg) {
         FDragRect = c->BoundsRect();
         AddControl(c);
         DrawDragFrames();
-        TWinControl* parent = c->Parent();
-        TRect limit = parent->ClientRect();
-        OnMoveLimit(this, c, limit);
+        const TRect limit = MoveLimit(c);
         app.SetCapture(FormWindow());
-        app.ConfineCursor(ScreenRect(parent, limit));
+        app.ConfineCursor(ScreenRect(c->Parent(), limit));
     }
     Swallow(msg);
     FDragState = TDragState::Dragging;
@@ -165,6 +163,19 @@ void TCustomFormDesigner::StartDrag(TMsg& msg) {
         ShowMoveSizeHintText(SizeHintText(c->BoundsRect()), true);
     else
         ShowMoveSizeHintText(MoveHintText(c->BoundsRect().TopLeft()), false);
+}
+
+TRect TCustomFormDesigner::MoveLimit(TControl* control) {
+    TRect limit = control->Parent()->ClientRect();
+    OnMoveLimit(this, control, limit);
+    return limit;
+}
+
+TRect TCustomFormDesigner::SizeLimited(TControl* current, const TRect& rect) {
+    TPoint minSize{0, 0};
+    TPoint maxSize{std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
+    OnSizeLimit(this, current, minSize, maxSize);
+    return LimitSize(rect, minSize, maxSize);
 }
 
 void TCustomFormDesigner::StartRubberBand(TMsg& msg) {
@@ -291,12 +302,7 @@ void TCustomFormDesigner::FinishDrag(TMsg& msg) {
     if (ControlCount() <= 1) {
         TRect rect = Normalized(FDragRect);
         if (current) {
-            if (OnSizeLimit) {
-                TPoint minSize{0, 0};
-                TPoint maxSize{std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
-                OnSizeLimit(this, current, minSize, maxSize);
-                rect = LimitSize(rect, minSize, maxSize);
-            }
+            rect = SizeLimited(current, rect);
             if (current && rect != current->BoundsRect()) {
                 current->SetBoundsRect(rect);
                 current->Repaint();

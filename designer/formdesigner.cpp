@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 #include <algorithm>
 
+#include "designer/alignmentpalette.h"
 #include "designer/grabhandles.h"
 #include "designer/grid.h"
 #include "rackfile/rackio.h"
@@ -26,6 +27,8 @@ TCustomFormDesigner::TCustomFormDesigner(TComponent* owner)
       FNormalGrab(std::make_unique<TBitmap>()),
       FLockedGrab(std::make_unique<TBitmap>()) {
     FHintWindow = new THintWindow(this);
+    // Made hidden; it follows the palette options only once they are assigned.
+    FPalette = new TfrmAlignmentPalette(this);
     // Editing the locked or protected names in place changes what the handles show.
     FLocked.Names().OnChange = [this](TObject* sender) { WatchedListChanged(sender); };
     FProtected.Names().OnChange = [this](TObject* sender) { WatchedListChanged(sender); };
@@ -223,6 +226,7 @@ void TCustomFormDesigner::Activate() {
     FSavedBrush->Assign(form->Brush());
     form->Brush()->SetBitmap(FGridTile.get());
     Update();
+    if (FAlignmentPalette.Contains(TAlignmentPaletteOption::apAutoShow)) FPalette->Show();
     FActive = true;
     form->Invalidate();
     OnActivate(this);
@@ -234,6 +238,7 @@ void TCustomFormDesigner::Deactivate() {
     TCustomForm* form = Form();
     // A form that is going away takes its controls and handles with it: touch none of them.
     const bool formAlive = form && !form->IsDestroying();
+    if (!IsDestroying()) FPalette->Hide();
     if (!IsDestroying() && formAlive) {
         CancelDrag();
         form->Brush()->Assign(FSavedBrush.get());

@@ -14,6 +14,7 @@
 #include "designer/designerenums.h"
 #include "designer/dragfeedback.h"
 #include "designer/grabhandles.h"
+#include "designer/keyboardsteps.h"
 #include "designer/selectionmarks.h"
 #include "designer/statuslists.h"
 #include "toolkit/controls/application.h"
@@ -29,6 +30,7 @@ class TBrush;
 class TCanvas;
 class TCustomForm;
 class THintWindow;
+class TfrmAlignmentPalette;
 
 MOX_EXCEPTION(EFormDesigner, Exception);
 
@@ -89,7 +91,8 @@ public:
     int GrabSize() const { return FGrabSize; }
     void SetGrabSize(int value);  // clamped to 3..32
     TAlignmentPaletteOptions AlignmentPalette() const { return FAlignmentPalette; }
-    void SetAlignmentPalette(TAlignmentPaletteOptions value) { FAlignmentPalette = value; }
+    // Stores the options and applies stay-on-top, hints and flat buttons to the palette.
+    void SetAlignmentPalette(TAlignmentPaletteOptions value);
     TColor NormalGrabBorder() const { return FNormalGrabBorder; }
     void SetNormalGrabBorder(TColor value);
     TColor NormalGrabFill() const { return FNormalGrabFill; }
@@ -141,6 +144,13 @@ public:
 
     // Rounds a control's Left and Top to the nearest grid lines.
     void AlignToGrid(TControl* control);
+    // Aligns or spaces the unlocked selected controls along each direction.
+    void AlignSelection(TAlignMode horizontal, TAlignMode vertical);
+    // The control Tab selects after (or, backwards, before) the current one, in the order the
+    // form owns them; none when no other control can be selected.
+    TControl* FindNextControl(bool forward) const;
+    // The floating alignment palette, made hidden with the designer and owned by it.
+    TfrmAlignmentPalette* AlignmentPaletteWindow() const { return FPalette; }
 
     // Writes the form with everything it owns, except this designer (see rackio.h for formats).
     void SaveToFile(const QString& fileName, int format);
@@ -219,6 +229,20 @@ private:
     // the button comes up.
     void ReleaseMouse();
 
+    // Keyboard rules (designerkeyboard.cpp).
+    void KeyDown(TMsg& msg);
+    void KeyUp(TMsg& msg);
+    void KeyboardStep(WPARAM arrow, TKeyboardMode mode);
+    bool IsTabStop(const TControl* control) const;
+    // The nearest ancestor below the form that may be selected, or none.
+    TControl* SelectableAncestor(const TControl* control) const;
+
+    // The limits every move and resize keeps to, by mouse or keyboard: the rectangle a moved
+    // control stays in (its parent's client area unless OnMoveLimit says otherwise) and `rect`
+    // held to the sizes OnSizeLimit allows for `current`.
+    TRect MoveLimit(TControl* control);
+    TRect SizeLimited(TControl* current, const TRect& rect);
+
     // Mouse rules (designermouse.cpp).
     void MousePress(TMsg& msg);
     void MouseMove(TMsg& msg);
@@ -267,7 +291,8 @@ private:
     bool FActive = false;
     std::vector<TControl*> FSelection;  // each one tells Notification when it goes
     TRef<TGrabHandles> FGrabHandles;
-    THintWindow* FHintWindow = nullptr;  // owned as a component
+    THintWindow* FHintWindow = nullptr;        // owned as a component
+    TfrmAlignmentPalette* FPalette = nullptr;  // owned as a component
     std::unique_ptr<TBitmap> FGridTile;
     std::unique_ptr<TBrush> FSavedBrush;
     std::unique_ptr<TBitmap> FNormalGrab;

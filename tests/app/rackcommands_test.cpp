@@ -2,12 +2,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "designer/alignmentpalette.h"
 #include "rackfile/rackio.h"
 #include "support/commandtesting.h"
 #include "toolkit/stdctrls/image.h"
 #include "toolkit/stdctrls/label.h"
 #include "toolkit/stdctrls/memo.h"
 #include "toolkit/stdctrls/panel.h"
+#include "toolkit/stdctrls/speedbutton.h"
 
 namespace mox {
 namespace {
@@ -33,6 +35,18 @@ TEST_F(RackCommandsTest, LoadAsksOnlyWithControlsAndNoLeavesTheRackAlone) {
     Commands.LoadRack();
     EXPECT_NE(Placed("label1"), nullptr);
     EXPECT_EQ(Palette.Caption(), "Moxbench - untitled.res");
+}
+
+TEST_F(RackCommandsTest, TheMenuShowsTheAlignmentPaletteWhichAlignsTheSelection) {
+    TfrmAlignmentPalette* palette = Rack.Designer()->AlignmentPaletteWindow();
+    EXPECT_FALSE(palette->Visible());
+    Place("Label", {8, 8});
+    Place("Label", {40, 60});
+    Rack.Designer()->AddControl(Placed("label1"));
+    Palette.MenuItem(u"mniAlignmentPalette")->OnClick(nullptr);
+    EXPECT_TRUE(palette->Visible());
+    palette->sbtLeft->OnClick(palette->sbtLeft);
+    EXPECT_EQ(Placed("label2")->Left(), Placed("label1")->Left());
 }
 
 TEST_F(RackCommandsTest, LoadNeverLeavesTheFileNameOnAnotherRack) {

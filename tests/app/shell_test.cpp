@@ -46,8 +46,8 @@ TEST_F(ShellTest, PaletteHoldsItsCommandsMenuAndDialogs) {
     QStringList items;
     for (int i = 0; i < Palette.MainMenu()->Count(); ++i)
         items << Palette.MainMenu()->Items(i)->Caption();
-    EXPECT_EQ(items,
-              (QStringList{"Properties", "-", "Delete", "-", "Align to &Grid", "Send To Back"}));
+    EXPECT_EQ(items, (QStringList{"Properties", "-", "Delete", "-", "Align to &Grid",
+                                  "Send To Back", "-", "Alignment &Palette"}));
     for (int kind = 0; kind < 22; ++kind) {
         TToolButton* b = Palette.ControlButton(kind);
         ASSERT_NE(b, nullptr) << kind;

@@ -1,13 +1,15 @@
 // The designer's arithmetic without windows: grid tile, snapping, grid alignment, handle
-// placement and drag rectangles, size limits and hint texts.
+// placement and drag rectangles, size limits and hint texts, keyboard steps and alignments.
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "designer/alignmentgeometry.h"
 #include "designer/draggeometry.h"
 #include "designer/draghints.h"
 #include "designer/grabgeometry.h"
 #include "designer/grid.h"
+#include "designer/keyboardsteps.h"
 #include "toolkit/graphics/bitmap.h"
 
 using namespace mox;
@@ -144,4 +146,98 @@ TEST(DragMathTest, HintTextsAndPlace) {
     EXPECT_EQ(HintOrigin({100, 50}, false), (TPoint{100, 68}));
     EXPECT_EQ(SelectionLeftTop({}), (TPoint{0, 0}));
     EXPECT_EQ(SelectionLeftTop({{40, 10, 50, 20}, {20, 30, 60, 40}}), (TPoint{20, 10}));
+}
+
+TEST(KeyboardStepsTest, HeldKeysChooseTheMode) {
+    EXPECT_EQ(KeyboardModeFor(false, false), TKeyboardMode::Select);
+    EXPECT_EQ(KeyboardModeFor(false, true), TKeyboardMode::Nudge);
+    EXPECT_EQ(KeyboardModeFor(true, true), TKeyboardMode::GridMove);
+    EXPECT_EQ(KeyboardModeFor(true, false), TKeyboardMode::Resize);
+}
+
+TEST(KeyboardStepsTest, StepsMoveOrResizeInTheArrowsDirection) {
+    const TRect r = Bounds(3, 10, 20, 1);
+    struct Case {
+        TKeyboardMode Mode;
+        WPARAM Arrow;
+        TRect Expected;
+    };
+    const Case cases[] = {
+        {TKeyboardMode::Nudge, VK_RIGHT, Bounds(4, 10, 20, 1)},
+        {TKeyboardMode::Nudge, VK_UP, Bounds(3, 9, 20, 1)},
+        {TKeyboardMode::GridMove, VK_RIGHT, Bounds(11, 10, 20, 1)},  // off the grid stays off
+        {TKeyboardMode::GridMove, VK_LEFT, Bounds(-5, 10, 20, 1)},
+        {TKeyboardMode::Resize, VK_RIGHT, Bounds(3, 10, 21, 1)},
+        {TKeyboardMode::Resize, VK_UP, Bounds(3, 10, 20, 0)},
+        {TKeyboardMode::Resize, VK_DOWN, Bounds(3, 10, 20, 2)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SteppedRect(r, c.Mode, c.Arrow, 8), c.Expected)
+            << static_cast<int>(c.Mode) << " " << c.Arrow;
+    // At the ends of int a move stops there with the size intact.
+    const int big = std::numeric_limits<int>::max();
+    EXPECT_EQ(SteppedRect({big - 10, 0, big, 5}, TKeyboardMode::GridMove, VK_RIGHT, 128),
+              (TRect{big - 10, 0, big, 5}));
+    EXPECT_EQ(SteppedRect({big - 10, 0, big - 5, 5}, TKeyboardMode::GridMove, VK_RIGHT, 128),
+              (TRect{big - 5, 0, big, 5}));
+    EXPECT_EQ(SteppedRect({0, 0, big, 5}, TKeyboardMode::Resize, VK_RIGHT, 8),
+              (TRect{0, 0, big, 5}));
+}
+
+TEST(KeyboardStepsTest, MovesStayInsideTheLimitWithRoomForTheHandles) {
+    const TRect limit{0, 0, 400, 300};
+    // Margin 2: the right and bottom handles stay inside the parent.
+    EXPECT_EQ(KeptInside(Bounds(-3, 5, 40, 20), limit, 2), Bounds(0, 5, 40, 20));
+    EXPECT_EQ(KeptInside(Bounds(5, -1, 40, 20), limit, 2), Bounds(5, 0, 40, 20));
+    EXPECT_EQ(KeptInside(Bounds(359, 5, 40, 20), limit, 2), Bounds(358, 5, 40, 20));
+    EXPECT_EQ(KeptInside(Bounds(358, 278, 40, 20), limit, 2), Bounds(358, 278, 40, 20));
+    EXPECT_EQ(KeptInside(Bounds(10, 279, 40, 20), limit, 2), Bounds(10, 278, 40, 20));
+    // Larger than the limit: flush with the right and bottom limits.
+    EXPECT_EQ(KeptInside(Bounds(0, 0, 500, 400), limit, 2), Bounds(-102, -102, 500, 400));
+    // At the ends of int the size survives and the rectangle moves as far as it can.
+    const int big = std::numeric_limits<int>::max();
+    EXPECT_EQ(KeptInside({-big, 0, big, 10}, limit, 2),
+              (TRect{std::numeric_limits<int>::min(), 0, big - 1, 10}));
+}
+
+TEST(AlignmentGeometryTest, EdgesCentresAndSpacing) {
+    using S = std::vector<TSpan>;
+    using V = std::vector<int>;
+    struct Case {
+        TAlignMode Mode;
+        S Spans;
+        V Expected;
+    };
+    const Case cases[] = {
+        {TAlignMode::LowEdges, {{40, 10}, {10, 10}, {25, 10}}, {10, 10, 10}},
+        {TAlignMode::HighEdges, {{0, 20}, {50, 30}, {100, 40}}, {120, 110, 100}},
+        // Centre of 0..140 is 70; halves of odd widths truncate.
+        {TAlignMode::Centres, {{0, 20}, {50, 30}, {100, 40}}, {60, 55, 50}},
+        {TAlignMode::SpaceEqually, {{0, 5}, {10, 5}, {31, 5}}, {0, 15, 30}},
+        // Spacing follows the order of the starts, not of the selection.
+        {TAlignMode::SpaceEqually, {{31, 5}, {0, 5}, {10, 5}, {20, 5}}, {30, 0, 10, 20}},
+        {TAlignMode::SpaceEqually, {{0, 5}, {100, 5}}, {0, 100}},
+        {TAlignMode::CentreInWindow, {{7, 50}}, {200}},
+        {TAlignMode::CentreInWindow, {{7, 50}, {0, 51}}, {200, 199}},
+        {TAlignMode::None, {{7, 50}, {0, 51}}, {7, 0}},
+        // A single control is left alone by every mode but centring in the window.
+        {TAlignMode::LowEdges, {{7, 50}}, {7}},
+        {TAlignMode::Centres, {{7, 50}}, {7}},
+        {TAlignMode::HighEdges, {{7, 50}}, {7}},
+        {TAlignMode::SpaceEqually, {{7, 50}}, {7}},
+        {TAlignMode::LowEdges, {}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AlignedStarts(c.Mode, c.Spans, 450), c.Expected) << static_cast<int>(c.Mode);
+}
+
+TEST(AlignmentGeometryTest, ExtremeSpansSaturate) {
+    const int big = std::numeric_limits<int>::max();
+    const int small = std::numeric_limits<int>::min();
+    EXPECT_EQ(AlignedStarts(TAlignMode::HighEdges, {{big, big}, {small, 0}}, 0),
+              (std::vector<int>{big, big}));
+    EXPECT_EQ(AlignedStarts(TAlignMode::SpaceEqually, {{small, 1}, {0, 1}, {big, 1}}, 0),
+              (std::vector<int>{small, -1, big - 1}));
+    EXPECT_EQ(AlignedStarts(TAlignMode::CentreInWindow, {{0, small}}, big),
+              (std::vector<int>{big}));
 }

@@ -19,10 +19,6 @@ struct MouseTest : DesignerTest {
         const TRect r = Designer->GrabHandles()->Items(position)->BoundsRect();
         return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
     }
-    std::vector<QString> Moved;
-    void RecordMoves() {
-        Designer->OnMoveSizeControl = [this](TObject*, TControl* c) { Moved.push_back(c->Name()); };
-    }
 };
 
 }  // namespace

@@ -26,7 +26,8 @@ selected() { atspi state "$1" "combo box" >/dev/null; }
 pick_from_menu() {
   xdotool mousemove $((rack_x + $1)) $((rack_y + $2)) click 3
   sleep 1
-  xdotool key "$3" Return
+  # shellcheck disable=SC2086
+  xdotool key $3 Return
 }
 rack_text() { "$moxrack" totext "$rack_file"; }
 
@@ -40,7 +41,7 @@ until_ok selected memo1 || e2e_fail "the memo is not selected after placing it"
 click_widget Properties "push button"
 until_ok shown Memo || e2e_fail "the memo's sheet did not open"
 place Label 240 40
-pick_from_menu 60 44 Up  # Send To Back on the edit box
+pick_from_menu 60 44 "Up Up"  # Send To Back on the edit box
 sleep 0.5
 shown Memo || e2e_fail "the memo's sheet closed"
 xy=$(atspi find Name "table cell")

@@ -54,6 +54,12 @@ struct DesignerTest : ::testing::Test {
         return c;
     }
 
+    // The names of the controls OnMoveSizeControl reported, in order.
+    std::vector<QString> Moved;
+    void RecordMoves() {
+        Designer->OnMoveSizeControl = [this](TObject*, TControl* c) { Moved.push_back(c->Name()); };
+    }
+
     void Activate() {
         Designer->SetActive(true);
         Pump();
