@@ -3,7 +3,9 @@
 #include <array>
 
 #include "instruments/input/vrslider.h"
+#include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
+#include "instruments/output/vrpowermeter.h"
 #include "toolkit/stdctrls/combobox.h"
 #include "toolkit/stdctrls/edit.h"
 #include "toolkit/stdctrls/image.h"
@@ -24,10 +26,10 @@ constexpr std::array<const char16_t*, 22> kRegistrationOrder{
 
 // The kinds that have a class; a kind without one stays out of the registry and places nothing.
 const TClassInfo* ImplementedClass(QStringView name) {
-    static const std::array<const TClassInfo*, 7> implemented{
-        &TLabel::StaticClass(),   &TEdit::StaticClass(),     &TMemo::StaticClass(),
-        &TImage::StaticClass(),   &TComboBox::StaticClass(), &TVrMeter::StaticClass(),
-        &TVrSlider::StaticClass()};
+    static const std::array<const TClassInfo*, 9> implemented{
+        &TLabel::StaticClass(),          &TEdit::StaticClass(),     &TMemo::StaticClass(),
+        &TImage::StaticClass(),          &TComboBox::StaticClass(), &TVrMeter::StaticClass(),
+        &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(), &TVrPowerMeter::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

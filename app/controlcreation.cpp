@@ -2,6 +2,8 @@
 
 #include "app/catalogue.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrpowermeter.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/core/classregistry.h"
 #include "toolkit/stdctrls/combobox.h"
@@ -32,8 +34,19 @@ void ApplyCreationSettings(TControl& control) {
     } else if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
         combo->SetText(QString());
         combo->SetStyle(TComboBoxStyle::csDropDownList);
+    } else if (auto* angular = dynamic_cast<TVrAngularMeter*>(&control)) {
+        angular->SetCaption(QStringLiteral("Angular Meter"));
+        angular->SetTransparent(true);
+        angular->SetDecimals(0);
+        angular->SetSpacing(35);
     } else if (auto* slider = dynamic_cast<TVrSlider*>(&control)) {
         slider->SetTabStop(true);
+    } else if (auto* powerMeter = dynamic_cast<TVrPowerMeter*>(&control)) {
+        powerMeter->SetCaption(QString());
+        powerMeter->SetTransparent(true);
+        powerMeter->SetMarkerVisible(false);
+        powerMeter->SetUnitsText(QString());
+        powerMeter->SetWidth(50);
     }
 }
 

@@ -7,7 +7,9 @@
 #include "app/rack.h"
 #include "app/rackcommands.h"
 #include "designer/formdesigner.h"
+#include "propsheets/angularmetersheet.h"
 #include "propsheets/instrumentsheets.h"
+#include "propsheets/powermetersheet.h"
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
 #include "propsheets/standardsheets.h"
@@ -26,8 +28,10 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 7> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 9> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
+    {u"TVrAngularMeter", AngularMeterSheet},
+    {u"TVrPowerMeter", PowerMeterSheet},
     {u"TVrSlider", SliderSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},

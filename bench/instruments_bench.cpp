@@ -1,8 +1,9 @@
 // What instruments cost to paint, against two references in the same run: plain Qt (a fill and
 // one drawImage) and the framework's floor (a 240 × 105 image prepared, a default bevel painted
 // into it and the image copied to the screen once, through the paint message a parent window
-// sends). Then the first instruments at their default sizes, painted afresh and after a value
-// change, and a rack of 500 meters whose values all change.
+// sends). Then the instruments at their default sizes, painted afresh and after a value change
+// (the angular meter against the floor at its own size), and a rack of 500 meters whose values
+// all change.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,7 +14,9 @@
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrcontrols.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
+#include "instruments/output/vrpowermeter.h"
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/form.h"
 
@@ -23,6 +26,8 @@ using namespace mox;
 
 constexpr int kWidth = 240;
 constexpr int kHeight = 105;
+constexpr int kDialWidth = 310;
+constexpr int kDialHeight = 250;
 // Steps through 0..100 so that consecutive values always differ.
 constexpr int kValueStep = 7;
 constexpr int kValueSpan = 101;
@@ -67,15 +72,16 @@ void PaintThroughMessage(TControl& control, QImage& screen) {
     benchmark::DoNotOptimize(screen.constBits());
 }
 
-void PaintBevelledImage(benchmark::State& state, bool transparent) {
+void PaintBevelledImage(benchmark::State& state, bool transparent, int width = kWidth,
+                        int height = kHeight) {
     TComponent owner(nullptr);
     auto* form = new TForm(&owner);
-    form->SetBounds(0, 0, kWidth + 20, kHeight + 20);
+    form->SetBounds(0, 0, width + 20, height + 20);
     auto* control = new TBevelled(&owner);
     control->SetParent(form);
-    control->SetBounds(10, 10, kWidth, kHeight);
+    control->SetBounds(10, 10, width, height);
     control->SetTransparent(transparent);
-    QImage screen(kWidth, kHeight, QImage::Format_RGB32);
+    QImage screen(width, height, QImage::Format_RGB32);
     for (auto _ : state)
         PaintThroughMessage(*control, screen);
 }
@@ -85,6 +91,10 @@ void BM_InstrumentPaintOpaque(benchmark::State& state) {
 }
 void BM_InstrumentPaintTransparent(benchmark::State& state) {
     PaintBevelledImage(state, true);
+}
+// The floor at the angular meter's size.
+void BM_InstrumentPaintOpaque310x250(benchmark::State& state) {
+    PaintBevelledImage(state, false, kDialWidth, kDialHeight);
 }
 
 // The meter paints through the paint message its parent sends, like the floor. Its form is
@@ -114,6 +124,59 @@ void BM_MeterPaint(benchmark::State& state) {
 }
 void BM_MeterNeedleChange(benchmark::State& state) {
     PaintMeter(state, true);
+}
+
+void PaintAngularMeter(benchmark::State& state, bool moveNeedle) {
+    TComponent owner(nullptr);
+    auto* form = new TForm(&owner);
+    form->SetBounds(0, 0, kDialWidth + 20, kDialHeight + 20);
+    auto* meter = new TVrAngularMeter(&owner);
+    meter->SetParent(form);
+    meter->SetBounds(0, 0, kDialWidth, kDialHeight);
+    meter->SetCaption(QStringLiteral("|Volts"));
+    QImage screen(kDialWidth, kDialHeight, QImage::Format_RGB32);
+    int value = 0;
+    bool flip = false;
+    for (auto _ : state) {
+        if (moveNeedle)
+            meter->SetPosition(value = NextValue(value));
+        else
+            meter->SetTicksColor((flip = !flip) ? clSilver : clWhite);  // the dial drawn afresh
+        PaintThroughMessage(*meter, screen);
+    }
+}
+
+void BM_AngularMeterPaint(benchmark::State& state) {
+    PaintAngularMeter(state, false);
+}
+void BM_AngularMeterPositionChange(benchmark::State& state) {
+    PaintAngularMeter(state, true);
+}
+
+void PaintPowerMeter(benchmark::State& state, bool moveValue) {
+    TComponent owner(nullptr);
+    auto* form = new TForm(&owner);
+    form->SetBounds(0, 0, 140, 240);
+    auto* meter = new TVrPowerMeter(&owner);
+    meter->SetParent(form);
+    meter->SetCaption(QStringLiteral("Level"));
+    QImage screen(meter->Width(), meter->Height(), QImage::Format_RGB32);
+    int value = 0;
+    bool flip = false;
+    for (auto _ : state) {
+        if (moveValue)
+            meter->SetValue(value = NextValue(value));
+        else
+            meter->SetBarColor((flip = !flip) ? clSilver : clBtnFace);  // the face made afresh
+        PaintThroughMessage(*meter, screen);
+    }
+}
+
+void BM_PowerMeterPaint(benchmark::State& state) {
+    PaintPowerMeter(state, false);
+}
+void BM_PowerMeterValueChange(benchmark::State& state) {
+    PaintPowerMeter(state, true);
 }
 
 // The slider has a window of its own: each setter repaints it at once.
@@ -193,6 +256,11 @@ BENCHMARK(BM_InstrumentPaintOpaque)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InstrumentPaintTransparent)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MeterNeedleChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InstrumentPaintOpaque310x250)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AngularMeterPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AngularMeterPositionChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PowerMeterPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PowerMeterValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RackOf500Meters)->Unit(benchmark::kMillisecond);

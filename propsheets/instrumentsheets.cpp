@@ -2,8 +2,8 @@
 
 #include "instruments/input/vrslider.h"
 #include "instruments/output/vrmeter.h"
-#include "propsheets/sheetrows.h"
 #include "propsheets/numbertext.h"
+#include "propsheets/sheetrows.h"
 
 namespace mox {
 

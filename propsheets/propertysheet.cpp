@@ -106,6 +106,18 @@ void TPropertySheet::Apply() {
     TControl* control = EditedControl();
     if (!control || FGrid->RowCount() == 0) return;
     try {
+        if (FDefinition.CheckBeforeApply) {
+            const QString refusal = FDefinition.CheckBeforeApply([this](const QString& key) {
+                for (std::size_t i = 0; i < FDefinition.Rows.size(); ++i)
+                    if (FDefinition.Rows[i].Key == key)
+                        return FGrid->Value(static_cast<int>(i) + 1);
+                return QString();
+            });
+            if (!refusal.isEmpty()) {
+                ShowMessage(refusal);
+                return;
+            }
+        }
         control->SetName(FGrid->Value(0));
         const auto applyRow = [&](std::size_t index) {
             const TSheetRow& row = FDefinition.Rows[index];

@@ -56,6 +56,9 @@ struct TSheetDefinition {
     std::function<void(TControl&, TPropertySheet&)> OnFill;
     // Shown for a dialog row ("Click to set" in one sheet).
     QString DialogText = QStringLiteral("Click to change");
+    // Runs on Apply before anything is set, with the typed text of each row by key: a message
+    // returned refuses the whole Apply with it; a throw counts as a bad value.
+    std::function<QString(const std::function<QString(const QString&)>& textOf)> CheckBeforeApply;
 };
 
 // What a sheet works with: the window it opens under, the rack whose child it edits, and the

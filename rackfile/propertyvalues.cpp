@@ -134,12 +134,12 @@ std::optional<TStreamValue> StoredValue(const TPropInfo& prop, const TObject& ob
             return std::nullopt;
         case TTypeKind::String: {
             const QString& s = std::get<QString>(value);
-            if (s.isEmpty()) return std::nullopt;
+            if (s.isEmpty() && !prop.WrittenWhenEmpty) return std::nullopt;
             return TStreamValue::Str(s);
         }
         case TTypeKind::Float: {
             const long double f = std::get<long double>(value);
-            if (f == 0) return std::nullopt;
+            if (f == 0 && !prop.WrittenWhenEmpty) return std::nullopt;
             return FloatValue(f, prop.FloatType);
         }
         case TTypeKind::Component: {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "instruments/base/vrexceptions.h"
+#include "instruments/base/vrrange.h"
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/graphics/canvas.h"
 
@@ -139,19 +139,11 @@ TVrMeter::TVrMeter(TComponent* owner)
 TVrMeter::~TVrMeter() = default;
 
 void TVrMeter::SetMaxValue(int value) {
-    if (value == FMaxValue) return;
-    if (value < FMinValue && !Loading()) throw EVrException(QStringLiteral("Value out of range."));
-    FMaxValue = value;
-    if (FPosition > value) FPosition = value;
-    LookChanged();
+    if (StoreRangeMax(value, FMaxValue, FMinValue, FPosition, Loading())) LookChanged();
 }
 
 void TVrMeter::SetMinValue(int value) {
-    if (value == FMinValue) return;
-    if (value > FMaxValue && !Loading()) throw EVrException(QStringLiteral("Value out of range."));
-    FMinValue = value;
-    if (FPosition < value) FPosition = value;
-    LookChanged();
+    if (StoreRangeMin(value, FMinValue, FMaxValue, FPosition, Loading())) LookChanged();
 }
 
 void TVrMeter::SetPosition(int value) {

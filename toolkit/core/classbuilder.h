@@ -197,6 +197,11 @@ public:
         Last().Stored = [predicate](const TObject& o) { return (Self(o).*predicate)(); };
         return *this;
     }
+    // The string or floating property added last is written even when empty or 0.
+    TClassBuilder& WrittenWhenEmpty() {
+        Last().WrittenWhenEmpty = true;
+        return *this;
+    }
     TClassBuilder& NotStored() {
         Last().Stored = [](const TObject&) { return false; };
         return *this;

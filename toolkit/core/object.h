@@ -75,6 +75,9 @@ struct TPropInfo {
     std::function<TValue(const TObject&)> Get;
     std::function<void(TObject&, const TValue&)> Set;  // empty for read-only properties
     std::function<bool(const TObject&)> Stored;        // empty = stored
+    // An empty string or a floating 0 is written too: for properties a new object starts with
+    // another value, which a reader would otherwise keep.
+    bool WrittenWhenEmpty = false;
 
     bool IsStored(const TObject& obj) const { return !Stored || Stored(obj); }
     bool IsOrdinal() const;
