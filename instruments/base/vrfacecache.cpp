@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/canvas.h"
@@ -25,13 +26,32 @@ bool TVrFaceCache::Ensure(TBitmap& image, const std::function<void(TBitmap&)>& d
     const TRect whole{0, 0, image.Width(), image.Height()};
     if (FValid && FImage.Width() == image.Width() && FImage.Height() == image.Height()) {
         CopyPixels(image, {0, 0}, FImage, whole);
+        FDrawnValid = false;
         return false;
     }
-    FValid = false;
+    FValid = FDrawnValid = false;
     draw(image);
     FImage.SetSize(image.Width(), image.Height());
     CopyPixels(FImage, {0, 0}, image, whole);
     FValid = true;
+    return true;
+}
+
+void TVrFaceCache::Drawn(const TBitmap& image, const TRect& area) {
+    const TRect whole{0, 0, image.Width(), image.Height()};
+    FDrawnArea = {std::max(area.Left, whole.Left), std::max(area.Top, whole.Top),
+                  std::min(area.Right, whole.Right), std::min(area.Bottom, whole.Bottom)};
+    if (FDrawnArea.Right < FDrawnArea.Left) FDrawnArea.Right = FDrawnArea.Left;
+    if (FDrawnArea.Bottom < FDrawnArea.Top) FDrawnArea.Bottom = FDrawnArea.Top;
+    FDrawnKey = image.Image().cacheKey();
+    FDrawnValid = FValid;
+}
+
+bool TVrFaceCache::Restore(TBitmap& image) const {
+    if (!FDrawnValid || !FValid || image.Width() != FImage.Width() ||
+        image.Height() != FImage.Height() || std::as_const(image).Image().cacheKey() != FDrawnKey)
+        return false;
+    if (!FDrawnArea.IsEmpty()) CopyPixels(image, FDrawnArea.TopLeft(), FImage, FDrawnArea);
     return true;
 }
 

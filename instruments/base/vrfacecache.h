@@ -25,7 +25,7 @@ class TCanvas;
 class TVrFaceCache {
 public:
     bool Valid() const { return FValid; }
-    void Invalidate() { FValid = false; }
+    void Invalidate() { FValid = FDrawnValid = false; }
 
     // Starts `image` from the face. A stale face, or one of another size, is first made again:
     // `draw` paints it on `image` and the cache keeps a copy. Returns whether it was made again.
@@ -34,9 +34,19 @@ public:
     // The face as last made; empty until the first Ensure.
     const TBitmap& Image() const { return FImage; }
 
+    // After the moving part is drawn on an image started from the face: it covers `area`.
+    void Drawn(const TBitmap& image, const TRect& area);
+    // Puts the face back over the area last Drawn, when `image` is still as it was left then
+    // (nothing else has written to it) and the face is current; false, and nothing done,
+    // otherwise. A value change then costs the moving part's area instead of the whole face.
+    bool Restore(TBitmap& image) const;
+
 private:
     TBitmap FImage;
     bool FValid = false;
+    bool FDrawnValid = false;
+    TRect FDrawnArea;
+    qint64 FDrawnKey = 0;  // the image's state after the last drawing
 };
 
 class TVrOverlay {

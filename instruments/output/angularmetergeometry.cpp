@@ -145,4 +145,18 @@ TRect CircleBox(const TAngularLayout& layout, int radius) {
                         layout.Centre.X + radius, layout.Centre.Y + radius);
 }
 
+TRect NeedleArea(const TNeedle& needle, const TRect& hub, const TRect& dot) {
+    std::int64_t left = std::min({needle.Tip.X, needle.Corner1.X, needle.Corner2.X});
+    std::int64_t top = std::min({needle.Tip.Y, needle.Corner1.Y, needle.Corner2.Y});
+    std::int64_t right = std::max({needle.Tip.X, needle.Corner1.X, needle.Corner2.X});
+    std::int64_t bottom = std::max({needle.Tip.Y, needle.Corner1.Y, needle.Corner2.Y});
+    for (const TRect& box : {hub, dot}) {
+        left = std::min<std::int64_t>({left, box.Left, box.Right});
+        top = std::min<std::int64_t>({top, box.Top, box.Bottom});
+        right = std::max<std::int64_t>({right, box.Left, box.Right});
+        bottom = std::max<std::int64_t>({bottom, box.Top, box.Bottom});
+    }
+    return SaturatedBox(left - 1, top - 1, right + 2, bottom + 2);
+}
+
 }  // namespace mox

@@ -81,4 +81,7 @@ TNeedle NeedleTriangle(const TAngularLayout& layout, double angle, int length, i
 // The box of a circle of `radius` around the centre.
 TRect CircleBox(const TAngularLayout& layout, int radius);
 
+// Every pixel the needle's triangle and the two circles may touch, a pixel to spare all round.
+TRect NeedleArea(const TNeedle& needle, const TRect& hub, const TRect& dot);
+
 }  // namespace mox

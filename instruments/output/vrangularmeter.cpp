@@ -200,8 +200,9 @@ void TVrAngularMeter::Paint() {
         DrawDial(layout);
         FFace.Invalidate();
     }
-    FFace.Ensure(image, [this](TBitmap& face) { DrawFace(face); });
-    DrawNeedle(*image.Canvas(), layout);
+    // A new position puts the dial back only where the needle was.
+    if (!FFace.Restore(image)) FFace.Ensure(image, [this](TBitmap& face) { DrawFace(face); });
+    FFace.Drawn(image, DrawNeedle(*image.Canvas(), layout));
     TVrGraphicImageControl::Paint();
 }
 
@@ -286,7 +287,7 @@ void TVrAngularMeter::DrawCaption(TCanvas& canvas, const TAngularLayout& layout)
     }
 }
 
-void TVrAngularMeter::DrawNeedle(TCanvas& canvas, const TAngularLayout& layout) {
+TRect TVrAngularMeter::DrawNeedle(TCanvas& canvas, const TAngularLayout& layout) {
     canvas.Pen()->SetMode(TPenMode::pmCopy);
     canvas.Pen()->SetStyle(TPenStyle::psSolid);
     canvas.Pen()->SetWidth(1);
@@ -301,7 +302,9 @@ void TVrAngularMeter::DrawNeedle(TCanvas& canvas, const TAngularLayout& layout) 
     canvas.Ellipse(CircleBox(layout, FNeedleBaseWidth));
     canvas.Pen()->SetColor(FCenterDotColor);
     canvas.Brush()->SetColor(FCenterDotColor);
-    canvas.Ellipse(CircleBox(layout, FCenterDotWidth));
+    const TRect dot = CircleBox(layout, FCenterDotWidth);
+    canvas.Ellipse(dot);
+    return NeedleArea(needle, CircleBox(layout, FNeedleBaseWidth), dot);
 }
 
 }  // namespace mox

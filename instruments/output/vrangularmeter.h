@@ -113,7 +113,8 @@ private:
     void DrawLabels(TCanvas& canvas, const TAngularLayout& layout);
     void DrawCaption(TCanvas& canvas, const TAngularLayout& layout);
     void DrawFace(TBitmap& face);
-    void DrawNeedle(TCanvas& canvas, const TAngularLayout& layout);
+    // Returns the area the needle, hub and dot may have touched.
+    TRect DrawNeedle(TCanvas& canvas, const TAngularLayout& layout);
 
     double FMaxValue = 100.0;
     double FMinValue = 0.0;

@@ -144,6 +144,33 @@ TEST(FaceCacheTest, FaceIsDrawnOnceAndCopiedUntilDroppedOrResized) {
     EXPECT_FALSE(cache.Valid());
 }
 
+TEST(FaceCacheTest, RestorePutsBackOnlyWhatWasDrawnAndOnlyOnAnUntouchedImage) {
+    TVrFaceCache cache;
+    auto image = SentinelBitmap(8, 4);
+    const auto navy = [](TBitmap& face) { face.Image().fill(ToQColor(clNavy)); };
+    EXPECT_FALSE(cache.Restore(*image));  // nothing drawn yet
+    cache.Ensure(*image, navy);
+    const auto drawPart = [&] {
+        image->Canvas()->Brush()->SetColor(clRed);
+        image->Canvas()->FillRect({1, 1, 3, 3});
+        cache.Drawn(*image, {1, 1, 3, 3});
+    };
+    drawPart();
+    // The drawn area comes back from the face; the rest of the image was never touched.
+    ASSERT_TRUE(cache.Restore(*image));
+    EXPECT_EQ(canvastesting::CountPixels(*image, clNavy), 32);
+
+    drawPart();
+    image->SetPixels(7, 3, clLime);  // written by someone else since
+    EXPECT_FALSE(cache.Restore(*image));
+    EXPECT_EQ(image->Pixels(1, 1), clRed);
+
+    cache.Ensure(*image, navy);
+    drawPart();
+    cache.Invalidate();
+    EXPECT_FALSE(cache.Restore(*image));
+}
+
 TEST(CopyPixelsTest, CopiesBlocksWithinBothImagesAndRefusesTheRest) {
     const auto source = Busy(10, 6);
     auto dest = SentinelBitmap(12, 8);
