@@ -1,5 +1,6 @@
 // The designer's look at each queued message: whose message it is, and which rule takes it.
 // The rules themselves live in designermouse.cpp and designerkeyboard.cpp.
+#include <QScopeGuard>
 #include <QWidget>
 
 #include "designer/formdesigner.h"
@@ -146,10 +147,27 @@ void TCustomFormDesigner::HandleDeferred(TMsg& msg) {
             MouseMove(msg);
             break;
         case WM_LBUTTONDOWN:
-        case WM_NCLBUTTONDOWN:
-            MousePress(msg);
+        case WM_NCLBUTTONDOWN: {
+            // The press's handling may run the queue (selecting does): the release of a fast
+            // click met there waits until the press has started its drag or band, then ends it.
+            FPressUnderWay = true;
+            {
+                const auto done = qScopeGuard([this] { FPressUnderWay = false; });
+                MousePress(msg);
+            }
+            if (FOvertakingRelease) {
+                TMsg release = *FOvertakingRelease;
+                FOvertakingRelease.reset();
+                MouseRelease(release);
+            }
             break;
+        }
         default:
+            if (FPressUnderWay) {
+                FOvertakingRelease = msg;
+                msg.message = WM_NULL;
+                break;
+            }
             MouseRelease(msg);
             break;
     }

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "designer/designerenums.h"
@@ -311,9 +312,11 @@ private:
     TRef<TControl> FRightClickTarget;
     LPARAM FLastPressPoint = 0;  // packed client point of the last left press
     LPARAM FPreviousPressPoint = 0;
-    bool FHoldingPress = false;        // a swallowed left press is down
-    bool FFollowPosted = false;        // WM_FOLLOWCONTROL is on its way
-    QPointer<QWidget> FHoldingWindow;  // the window that holds the mouse for it
+    bool FHoldingPress = false;              // a swallowed left press is down
+    bool FPressUnderWay = false;             // a deferred press is being handled
+    std::optional<TMsg> FOvertakingRelease;  // its release, met while it was
+    bool FFollowPosted = false;              // WM_FOLLOWCONTROL is on its way
+    QPointer<QWidget> FHoldingWindow;        // the window that holds the mouse for it
 
     std::int32_t FSuspendCount = 0;
     TMessageEvent FSavedOnMessage;

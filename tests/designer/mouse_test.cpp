@@ -461,3 +461,27 @@ TEST_F(MouseTest, DragFramesAreDrawnOverTheSurface) {
     ReleaseAt({70, 60});
     EXPECT_EQ(Form->Handle()->grab().toImage().pixelColor(75, 51), QColor(Qt::white));
 }
+
+// A fast click: the release's copy is already queued when the press's copy is handled, and the
+// press lets the queue run (clearing or changing the selection does). The release still ends
+// what the press started, and leaves the mouse free.
+TEST_F(MouseTest, AReleaseQueuedBehindItsPressEndsTheBandOrTheDrag) {
+    TBox* box = Add("box", 16, 16, 80, 40);
+    TBox* other = Add("other", 150, 16, 80, 40);
+    Activate();
+    for (TPoint at : {TPoint{300, 200}, TPoint{160, 30}}) {
+        SCOPED_TRACE(at.X);
+        Designer->SetControl(box);
+        const LPARAM point = MakeLParam(at.X, at.Y);
+        TApplication::PostMessage(Form->Handle(), WM_LBUTTONDOWN + kDeferredMouseOffset, MK_LBUTTON,
+                                  point);
+        TApplication::PostMessage(Form->Handle(), WM_LBUTTONUP + kDeferredMouseOffset, 0, point);
+        Pump();
+        EXPECT_EQ(Designer->DragState(), TDragState::None);
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+        EXPECT_EQ(TApplication::Instance().GetCapture(), nullptr);
+        EXPECT_FALSE(TApplication::Instance().CursorConfined());
+    }
+    EXPECT_EQ(Designer->Control(), other);
+    EXPECT_EQ(other->Left(), 150);
+}
