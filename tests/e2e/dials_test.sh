@@ -27,14 +27,8 @@ edit_row() {
   click_widget Apply "push button"
   sleep 0.5
 }
-# The rack file's value of property $2 of control $1.
-saved() {
-  "$moxrack" totext "$rack_file" | tr -d '\r' |
-    awk -v obj="object $1:" -v key="$2 =" '
-      index($0, obj) {inside = 1; next}
-      inside && /^ *end$/ {exit}
-      inside && index($0, key) == match($0, /[^ ]/) {print $NF; exit}'
-}
+# The saved rack's value of property $2 of control $1.
+saved() { rack_value "$rack_file" "$1" "$2"; }
 
 start_moxbench "$moxbench"
 place "Angular meter" 8 8
@@ -59,11 +53,7 @@ import -window root "$shots/dials_placed.png"
 click_widget "Save rack as" "push button"
 answer_file_dialog "Save As" "$rack_file"
 until_ok title "Moxbench - dials.res" || e2e_fail "the rack was not saved"
-close_window "Moxbench - dials.res" || e2e_fail "the palette could not be asked to close"
-until_ok atspi find Yes "push button" >/dev/null || e2e_fail "closing did not ask first"
-click_widget Yes "push button"
-for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-wait "$app" || e2e_fail "Moxbench ended with status $?"
+quit_answering_yes "Moxbench - dials.res"
 
 start_moxbench "$moxbench"
 click_widget "Load rack" "push button"

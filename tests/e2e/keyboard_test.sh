@@ -14,14 +14,8 @@ shots=$3
 mkdir -p "$shots"
 rack_file="$e2e_tmp/aligned.res"
 
-# The rack file's value of property $2 of control $1.
-saved() {
-  "$moxrack" totext "$rack_file" | tr -d '\r' |
-    awk -v obj="object $1:" -v key="$2 =" '
-      index($0, obj) {inside = 1; next}
-      inside && /^ *end$/ {exit}
-      inside && index($0, key) == match($0, /[^ ]/) {print $NF; exit}'
-}
+# The saved rack's value of property $2 of control $1.
+saved() { rack_value "$rack_file" "$1" "$2"; }
 # The palette's buttons are known by their hints.
 click_palette() {
   click_widget "$1" "push button"

@@ -73,6 +73,22 @@ answer_file_dialog() {
 
 # Asks the window titled $1 to close, as its close box would.
 close_window() { /usr/bin/python3 "$e2e_lib_dir/closewindow.py" "$1"; }
+# Closes the palette titled $1, answers Yes to the question, and waits for Moxbench to end.
+quit_answering_yes() {
+  close_window "$1" || e2e_fail "the palette could not be asked to close"
+  until_ok atspi find Yes "push button" >/dev/null || e2e_fail "closing did not ask first"
+  click_widget Yes "push button"
+  for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  wait "$app" || e2e_fail "Moxbench ended with status $?"
+}
+# The value of property $3 of control $2 in rack file $1, read through `$moxrack totext`.
+rack_value() {
+  "$moxrack" totext "$1" | tr -d '\r' |
+    awk -v obj="object $2:" -v key="$3 =" '
+      index($0, obj) {inside = 1; next}
+      inside && /^ *end$/ {exit}
+      inside && index($0, key) == match($0, /[^ ]/) {print $NF; exit}'
+}
 
 # The rack's client area on the screen (the rack is at 271, 175 without a window manager).
 rack_x=271
