@@ -75,6 +75,44 @@ void BM_Outlines(benchmark::State& state) {
 }
 BENCHMARK(BM_Outlines)->Unit(benchmark::kMicrosecond);
 
+// Filled curves the size of a large dial: a whole ellipse and a pie of a little over a half.
+void PaintCurve(benchmark::State& state, bool pie) {
+    constexpr int kSide = 240;
+    TBitmap bitmap;
+    bitmap.SetSize(kSide, kSide);
+    TCanvas& c = *bitmap.Canvas();
+    c.Brush()->SetColor(clLime);
+    c.Pen()->SetColor(clLime);
+    for (auto _ : state) {
+        if (pie)
+            c.Pie(0, 0, kSide, kSide, kSide, kSide, 0, kSide);
+        else
+            c.Ellipse(0, 0, kSide, kSide);
+        benchmark::DoNotOptimize(bitmap.Image().constBits());
+    }
+}
+void BM_Ellipse(benchmark::State& state) {
+    PaintCurve(state, false);
+}
+void BM_Pie(benchmark::State& state) {
+    PaintCurve(state, true);
+}
+BENCHMARK(BM_Ellipse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Pie)->Unit(benchmark::kMicrosecond);
+
+// A short label with its measurements, as dials draw their scale numbers.
+void BM_Label(benchmark::State& state) {
+    TBitmap bitmap;
+    bitmap.SetSize(100, 40);
+    TCanvas& c = *bitmap.Canvas();
+    const QString text = QStringLiteral("100");
+    for (auto _ : state) {
+        c.TextOut(50 - c.TextWidth(text) / 2, 20 - c.TextHeight(text) / 2, text);
+        benchmark::DoNotOptimize(bitmap.Image().constBits());
+    }
+}
+BENCHMARK(BM_Label)->Unit(benchmark::kMicrosecond);
+
 void BM_LoadBmp8(benchmark::State& state) {
     constexpr int kSide = 64;
     TBitmap source;

@@ -288,29 +288,35 @@ void TCanvas::DrawCurve(TCurveKind kind, const TRect& box, TPoint start, TPoint 
     TCanvasDevice& device = Device();
     const TRect b = Normalized(Limited(box));
     const int width = PenWidth();
-    const TArcRegion region = ArcRegion(b, ArcSpan(b, Limited(start), Limited(end)), width);
-    const QRect ellipse = EllipseBox(b).ToQRect();
+    const TArcRegion arc = ArcRegion(b, ArcSpan(b, Limited(start), Limited(end)), width);
     // The curve is the part of the ellipse inside the region; pies and chords close it with
     // straight lines (each leaving out its last pixel, which the arc or the next line sets).
-    QPainterPath clip;
-    clip.addPolygon(kind == TCurveKind::Chord ? region.Segment : region.Sector);
-    const auto clipped = [clip, ellipse](QPainter& painter) {
-        painter.save();
-        if (!clip.isEmpty()) painter.setClipPath(clip, Qt::IntersectClip);
-        painter.drawEllipse(ellipse);
-        painter.restore();
+    const QPolygonF& region = kind == TCurveKind::Chord ? arc.Segment : arc.Sector;
+    const auto ellipse = [box = EllipseBox(b).ToQRect()](QPainter& painter) {
+        painter.drawEllipse(box);
     };
     std::vector<TPoint> closing;
-    if (kind == TCurveKind::Pie) closing = {region.End, region.Centre, region.Start};
-    if (kind == TCurveKind::Chord) closing = {region.End, region.Start};
+    if (kind == TCurveKind::Pie) closing = {arc.End, arc.Centre, arc.Start};
+    if (kind == TCurveKind::Chord) closing = {arc.End, arc.Start};
 
     TShape shape;
-    shape.Bounds = b.ToQRect().adjusted(-width, -width, width, width);
-    if (kind != TCurveKind::Arc) shape.Fill.Paint = clipped;
+    shape.Bounds = arc.Bounds;
+    if (kind != TCurveKind::Arc) shape.Fill.Paint = ellipse;
     if (width == 1 || closing.empty()) {
-        shape.Outline.Paint = clipped;
+        shape.PaintClip = region;
+        shape.Outline.Paint = ellipse;
         if (FPen->Style() != TPenStyle::psClear) shape.OutlineLines = PathLines(closing, false);
     } else {
+        // Wide closing lines are not clipped to the region, so only the arc is.
+        QPainterPath clip;
+        clip.addPolygon(region);
+        const auto clipped = [clip, ellipse](QPainter& painter) {
+            painter.save();
+            if (!clip.isEmpty()) painter.setClipPath(clip, Qt::IntersectClip);
+            ellipse(painter);
+            painter.restore();
+        };
+        if (shape.Fill.Paint) shape.Fill.Paint = clipped;
         const QPolygon lines = ToQPolygon(closing);
         shape.Outline.Paint = [clipped, lines](QPainter& painter) {
             clipped(painter);

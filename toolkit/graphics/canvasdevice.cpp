@@ -1,6 +1,15 @@
 #include "toolkit/graphics/canvasdevice.h"
 
+#include <QPainterPath>
+
 namespace mox {
+
+void TShape::ClipPainter(QPainter& painter) const {
+    if (PaintClip.isEmpty()) return;
+    QPainterPath path;
+    path.addPolygon(PaintClip);
+    painter.setClipPath(path, Qt::IntersectClip);
+}
 
 QPen TStroke::ToQPen(const QColor& color) const {
     // Width 0 is Qt's cosmetic pen: one pixel whatever the transformation, dashes in pixels.

@@ -4,6 +4,7 @@
 // arithmetic, or a borrowed QPainter through Qt's composition modes.
 
 #include <QPainter>
+#include <QPolygonF>
 #include <QRect>
 #include <QRgb>
 #include <functional>
@@ -33,10 +34,16 @@ struct TShape {
     QRect Bounds;  // every pixel the shape can touch
     TCoverage Fill;
     TCoverage Outline;
+    // When not empty, the Fill and Outline coverages are kept only inside this polygon (the
+    // one-pixel outlines below are not clipped).
+    QPolygonF PaintClip;
     // One-pixel outlines the canvas rasterises itself, exactly as GDI does: a path of lines
     // (drawn with the stroke's dashes running on from line to line), and single pixels.
     std::vector<TLineSegment> OutlineLines;
     std::vector<QPoint> OutlinePixels;
+
+    // Keeps what `painter` paints next inside PaintClip, when there is one.
+    void ClipPainter(QPainter& painter) const;
 
     bool HasOutline() const {
         return !Outline.IsEmpty() || !OutlineLines.empty() || !OutlinePixels.empty();

@@ -21,6 +21,10 @@ public:
     const QImage& Image() const { return *FImage; }
 
 private:
+    // Whether the shape's pen and brush are opaque plain colours that simply replace pixels.
+    static bool IsOpaqueCopy(const TShapePaint& paint);
+    void DrawOpaqueCopy(const TShape& shape, const TShapePaint& paint);
+    // Any other pen mode or paint source: Qt paints a coverage mask, the pixels are combined here.
     void DrawMasked(const TShape& shape, const TShapePaint& paint);
 
     QImage* FImage;

@@ -74,6 +74,8 @@ void TPainterDevice::DrawShape(const TShape& shape, const TShapePaint& paint) {
     if (paint.Mode == TPenMode::pmNop) return;
     Painting([&](QPainter& painter) {
         painter.setCompositionMode(CompositionModeOf(paint.Mode));
+        painter.save();
+        shape.ClipPainter(painter);
         if (paint.Brush && !shape.Fill.IsEmpty()) {
             const QBrush brush = paint.Brush->ToQBrush();
             painter.setPen(Qt::NoPen);
@@ -89,6 +91,10 @@ void TPainterDevice::DrawShape(const TShape& shape, const TShapePaint& paint) {
             if (shape.Outline.Paint) shape.Outline.Paint(painter);
             for (const QRect& r : shape.Outline.Rects)
                 painter.fillRect(r, color);
+        }
+        painter.restore();
+        if (paint.Pen && shape.HasOutline()) {
+            const QColor color = QColor::fromRgb(paint.Pen->Color());
             // The canvas's own one-pixel rasterisation, set pixel by pixel.
             std::vector<QPoint> pixels;
             ForEachPathPixel(shape.OutlineLines, paint.Stroke.Dashes, TRect::FromQRect(FClip),

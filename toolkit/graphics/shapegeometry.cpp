@@ -74,6 +74,9 @@ TArcRegion ArcRegion(const TRect& box, const TArcSpan& span, int penWidth) {
     region.Start = pixel(span.StartDegrees);
     region.End = pixel(end);
 
+    const int pen = std::max(penWidth, 1);
+    const QRect wholeBounds = box.ToQRect().adjusted(-pen, -pen, pen, pen);
+    region.Bounds = wholeBounds;
     const double radius = std::max({rx, ry, 1.0});
     const double widen = kEndTolerance / radius * 180 / std::numbers::pi;
     if (span.SpanDegrees + 2 * widen >= kFullTurn) return region;
@@ -85,6 +88,18 @@ TArcRegion ArcRegion(const TRect& box, const TArcSpan& span, int penWidth) {
         arc.append(at(from + sweep * i / steps, reach));
     region.Sector = QPolygonF{QPointF(cx + kPixelCentre, cy + kPixelCentre)} + arc;
     region.Segment = QPolygonF{at(span.StartDegrees, 1)} + arc + QPolygonF{at(end, 1)};
+
+    // The part's extent: its centre, its ends, and the ellipse's extreme points it passes.
+    QPolygonF extent{QPointF(cx + kPixelCentre, cy + kPixelCentre), at(from, 1),
+                     at(from + sweep, 1)};
+    constexpr double kQuarterTurn = 90;
+    const double firstQuarter = std::ceil(from / kQuarterTurn) * kQuarterTurn;
+    for (double quarter = firstQuarter; quarter <= from + sweep; quarter += kQuarterTurn)
+        extent.append(at(quarter, 1));
+    const int margin = pen + 1;
+    region.Bounds =
+        extent.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin) &
+        wholeBounds;
     return region;
 }
 

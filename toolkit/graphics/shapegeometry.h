@@ -41,13 +41,15 @@ TArcSpan ArcSpan(const TRect& box, TPoint start, TPoint end);
 // are the regions the ellipse is clipped to, in Qt's continuous coordinates (pixel (x, y) spans
 // x..x+1), reaching far enough beyond the ellipse for a pen of `penWidth` and widened by a
 // fraction of a pixel so that end pixels exactly on a radial are kept. Both are empty when the
-// arc is the whole ellipse.
+// arc is the whole ellipse. Bounds holds every pixel the curve and a pen of `penWidth` along it
+// and along a pie's radials can touch: for a part of the ellipse, little more than that part.
 struct TArcRegion {
     TPoint Centre;
     TPoint Start;
     TPoint End;
     QPolygonF Sector;
     QPolygonF Segment;
+    QRect Bounds;
 };
 TArcRegion ArcRegion(const TRect& box, const TArcSpan& span, int penWidth);
 

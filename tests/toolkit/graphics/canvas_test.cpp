@@ -530,6 +530,55 @@ TEST(CanvasDevice, BoundPainterDrawsWithTheSameRules) {
               "..###...");
 }
 
+// A bitmap draws a part of an ellipse within bounds kept close to that part, and with plain
+// colours straight through Qt; a bound painter has neither shortcut. Both must give the same
+// pixels, however the part lies and however wide the pen.
+TEST(CanvasDevice, CurvesOnABitmapMatchABoundPainter) {
+    struct TCurveCase {
+        TRect Box;
+        TPoint Start, End;
+        int PenWidth;
+    };
+    const TCurveCase cases[] = {
+        {Rect(2, 2, 40, 40), {40, 2}, {2, 2}, 1},     // top quarter
+        {Rect(2, 2, 40, 40), {2, 40}, {40, 40}, 1},   // bottom quarter
+        {Rect(2, 2, 40, 40), {2, 2}, {2, 40}, 1},     // left quarter
+        {Rect(2, 2, 40, 40), {40, 21}, {40, 20}, 1},  // all but a sliver
+        {Rect(2, 2, 40, 40), {40, 20}, {40, 21}, 1},  // a sliver
+        {Rect(1, 10, 43, 30), {43, 30}, {1, 30}, 1},  // flat, more than half
+        {Rect(5, 1, 25, 43), {25, 1}, {5, 43}, 3},    // tall, half, wide pen
+        {Rect(2, 2, 40, 40), {21, 0}, {0, 21}, 4},    // quarter, wide pen
+    };
+    for (const TCurveCase& curve : cases) {
+        for (int kind = 0; kind < 3; ++kind) {
+            SCOPED_TRACE(testing::Message() << "box " << curve.Box.Left << ',' << curve.Box.Top
+                                            << ',' << curve.Box.Right << ',' << curve.Box.Bottom
+                                            << " pen " << curve.PenWidth << " kind " << kind);
+            const auto draw = [&](TCanvas& c) {
+                c.Pen()->SetColor(clBlue);
+                c.Pen()->SetWidth(curve.PenWidth);
+                c.Brush()->SetColor(clRed);
+                const TRect& b = curve.Box;
+                const TPoint &s = curve.Start, &e = curve.End;
+                if (kind == 0) c.Pie(b.Left, b.Top, b.Right, b.Bottom, s.X, s.Y, e.X, e.Y);
+                if (kind == 1) c.Chord(b.Left, b.Top, b.Right, b.Bottom, s.X, s.Y, e.X, e.Y);
+                if (kind == 2) c.Arc(b.Left, b.Top, b.Right, b.Bottom, s.X, s.Y, e.X, e.Y);
+            };
+            auto bitmap = SentinelBitmap(48, 48);
+            draw(*bitmap->Canvas());
+            QImage image(48, 48, QImage::Format_RGB32);
+            image.fill(ToQColor(kSentinel));
+            QPainter painter(&image);
+            TCanvas bound;
+            bound.BindPainter(&painter);
+            draw(bound);
+            bound.UnbindPainter();
+            painter.end();
+            EXPECT_EQ(Picture(*bitmap, kLegend), Picture(image, kLegend));
+        }
+    }
+}
+
 TEST(CanvasDevice, BoundPainterAppliesEveryPenMode) {
     for (int m = 0; m < EnumInfo<TPenMode>().Count(); ++m) {
         const auto mode = static_cast<TPenMode>(m);

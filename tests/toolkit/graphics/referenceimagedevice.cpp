@@ -97,6 +97,7 @@ void TReferenceImageDevice::DrawMasked(const TShape& shape, const TShapePaint& p
     {
         QPainter painter(&mask);
         painter.translate(-area.topLeft());
+        shape.ClipPainter(painter);
         if (paint.Brush) {
             const QColor marker = QColor::fromRgba(kFillMarker);
             painter.setPen(Qt::NoPen);
