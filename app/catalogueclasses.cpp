@@ -3,6 +3,7 @@
 #include <array>
 
 #include "instruments/input/vrslider.h"
+#include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrpowermeter.h"
@@ -26,10 +27,11 @@ constexpr std::array<const char16_t*, 22> kRegistrationOrder{
 
 // The kinds that have a class; a kind without one stays out of the registry and places nothing.
 const TClassInfo* ImplementedClass(QStringView name) {
-    static const std::array<const TClassInfo*, 9> implemented{
-        &TLabel::StaticClass(),          &TEdit::StaticClass(),     &TMemo::StaticClass(),
-        &TImage::StaticClass(),          &TComboBox::StaticClass(), &TVrMeter::StaticClass(),
-        &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(), &TVrPowerMeter::StaticClass()};
+    static const std::array implemented{&TLabel::StaticClass(),          &TEdit::StaticClass(),
+                                        &TMemo::StaticClass(),           &TImage::StaticClass(),
+                                        &TComboBox::StaticClass(),       &TVrMeter::StaticClass(),
+                                        &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(),
+                                        &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/catalogue.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrpowermeter.h"
 #include "toolkit/controls/form.h"
@@ -29,6 +30,9 @@ void ApplyCreationSettings(TControl& control) {
     } else if (auto* memo = dynamic_cast<TMemo*>(&control)) {
         memo->SetCtl3D(false);
         memo->Lines()->Clear();
+    } else if (auto* lcd = dynamic_cast<TLcd*>(&control)) {
+        lcd->SetWidth(217);
+        lcd->SetHeight(49);
     } else if (auto* image = dynamic_cast<TImage*>(&control)) {
         image->SetStretch(true);
     } else if (auto* combo = dynamic_cast<TComboBox*>(&control)) {

@@ -31,10 +31,16 @@ bool TakesTabStop(QStringView className) {
     return false;
 }
 
+// The images whose picture is read from the file named in their hint. Only plain images: an LCD
+// panel keeps its picture in the rack file.
+TImage* PictureFromHint(TControl& control) {
+    return control.ClassName() == u"TImage" ? dynamic_cast<TImage*>(&control) : nullptr;
+}
+
 }  // namespace
 
 void ReloadImageFromHint(TControl& control) {
-    auto* image = dynamic_cast<TImage*>(&control);
+    TImage* image = PictureFromHint(control);
     if (!image) return;
     try {
         image->Picture()->LoadFromFile(image->Hint());
@@ -236,7 +242,7 @@ void TRackCommands::SaveSequence(const QString& path) {
     rack.OnShow.Clear();
     std::vector<TImage*> images;
     for (int i = 0; i < rack.ControlCount(); ++i)
-        if (auto* image = dynamic_cast<TImage*>(rack.Controls(i))) images.push_back(image);
+        if (TImage* image = PictureFromHint(*rack.Controls(i))) images.push_back(image);
     // Whether or not the write succeeds, the window looks and behaves as before, and the
     // images show their pictures again.
     const auto restore = qScopeGuard([&] {

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "designer/alignmentpalette.h"
+#include "instruments/output/lcd.h"
 #include "rackfile/rackio.h"
 #include "support/commandtesting.h"
 #include "toolkit/stdctrls/image.h"
@@ -137,6 +138,50 @@ TEST_F(RackCommandsTest, SaveAndLoadRoundTripWithTheFixUps) {
     EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"image1", "label1", "memo1"}));
     EXPECT_EQ(Rack.Designer()->Control(), loadedImage);
     EXPECT_TRUE(Shell.RackProperties().Visible());
+}
+
+// Unlike an image, an LCD panel keeps its picture in the rack file; a damaged one is refused as
+// a damaged rack is.
+TEST_F(RackCommandsTest, AnLcdPanelsPictureTravelsWithTheRack) {
+    auto* lcd = dynamic_cast<TLcd*>(Place("Lcd", {8, 8}));
+    ASSERT_NE(lcd, nullptr);
+    EXPECT_EQ(lcd->Width(), 217);
+    EXPECT_EQ(lcd->Height(), 49);
+    Dialogs.AnswerFile(PathOf("lcd.res"));
+    Commands.SaveRack();
+    EXPECT_EQ(lcd->Picture()->Width(), 257);  // saving left it alone
+
+    QFile file(PathOf("lcd.res"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    const rack::TObjectRecord tree = rack::ReadRackTree(bytes);
+    ASSERT_EQ(tree.Children.size(), 1u);
+    QStringList names;
+    for (const rack::TStreamProperty& p : tree.Children.front().Properties)
+        names << p.Name;
+    EXPECT_TRUE(names.contains("Picture.Data"));
+
+    Dialogs.AnswerMessage(TMsgDlgBtn::mbYes).AnswerFile(PathOf("lcd.res"));
+    Commands.LoadRack();
+    EXPECT_TRUE(MessagesShown().filter("Error").isEmpty()) << qPrintable(MessagesShown().join('|'));
+    auto* loaded = dynamic_cast<TLcd*>(Placed("lcd1"));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Picture()->Width(), 257);
+
+    // The bitmap's own header, spoiled in place: the stated lengths still fit the bytes.
+    const qsizetype header = bytes.indexOf("BM");
+    ASSERT_GT(header, 0);
+    bytes[header] = 'X';
+    QFile damaged(PathOf("damaged-lcd.res"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(bytes);
+    damaged.close();
+    Dialogs.AnswerMessage(TMsgDlgBtn::mbYes).AnswerFile(damaged.fileName());
+    Commands.LoadRack();
+    EXPECT_EQ(MessagesShown().last(), "Error loading rack !");
+    Place("Label", {8, 80});
+    EXPECT_NE(Placed("label1"), nullptr);
 }
 
 TEST_F(RackCommandsTest, SavingUnderUntitledKeepsAskingForAName) {
