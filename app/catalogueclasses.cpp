@@ -7,6 +7,7 @@
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrpowermeter.h"
+#include "instruments/output/vrprogressbar.h"
 #include "toolkit/stdctrls/combobox.h"
 #include "toolkit/stdctrls/edit.h"
 #include "toolkit/stdctrls/image.h"

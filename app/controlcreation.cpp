@@ -5,6 +5,7 @@
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrpowermeter.h"
+#include "instruments/output/vrprogressbar.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/core/classregistry.h"
 #include "toolkit/stdctrls/combobox.h"
@@ -45,6 +46,8 @@ void ApplyCreationSettings(TControl& control) {
         angular->SetSpacing(35);
     } else if (auto* slider = dynamic_cast<TVrSlider*>(&control)) {
         slider->SetTabStop(true);
+    } else if (auto* bar = dynamic_cast<TVrProgressBar*>(&control)) {
+        bar->SetSmooth(true);
     } else if (auto* powerMeter = dynamic_cast<TVrPowerMeter*>(&control)) {
         powerMeter->SetCaption(QString());
         powerMeter->SetTransparent(true);
