@@ -14,9 +14,11 @@
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrcontrols.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrpowermeter.h"
+#include "instruments/output/vrprogressbar.h"
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/form.h"
 
@@ -179,6 +181,51 @@ void BM_PowerMeterValueChange(benchmark::State& state) {
     PaintPowerMeter(state, true);
 }
 
+// A control at its default size, painted through its parent's paint message after each
+// `change(control, step)`, step counting 1, 2, 3...
+template <class Control, class Change>
+void PaintAfterEachChange(benchmark::State& state, Change change) {
+    TComponent owner(nullptr);
+    auto* form = new TForm(&owner);
+    auto* control = new Control(&owner);
+    form->SetBounds(0, 0, control->Width() + 20, control->Height() + 20);
+    control->SetParent(form);
+    QImage screen(control->Width(), control->Height(), QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        change(*control, ++step);
+        PaintThroughMessage(*control, screen);
+    }
+}
+
+// The panel is a plain graphic control: its parent paints the area under it, then the panel.
+void BM_LcdPaint(benchmark::State& state) {
+    TComponent owner(nullptr);
+    auto* form = new TForm(&owner);
+    auto* lcd = new TLcd(&owner);
+    lcd->SetBounds(0, 0, 217, 49);
+    lcd->SetParent(form);
+    QImage screen(lcd->Width(), lcd->Height(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        form->PaintHandler(painter, lcd->BoundsRect());
+        painter.end();
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+void BM_LevelBarPaint(benchmark::State& state) {
+    // The fill made afresh.
+    PaintAfterEachChange<TVrProgressBar>(state, [](TVrProgressBar& bar, int step) {
+        bar.SetStartColor(step % 2 ? clNavy : clBlue);
+    });
+}
+void BM_LevelBarPositionChange(benchmark::State& state) {
+    PaintAfterEachChange<TVrProgressBar>(state, [](TVrProgressBar& bar, int step) {
+        bar.SetPosition(step * kValueStep % kValueSpan);
+    });
+}
+
 // The slider has a window of its own: each setter repaints it at once.
 void PaintSlider(benchmark::State& state, bool moveThumb) {
     TComponent owner(nullptr);
@@ -260,6 +307,9 @@ BENCHMARK(BM_InstrumentPaintOpaque310x250)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AngularMeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AngularMeterPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PowerMeterPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LcdPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LevelBarPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LevelBarPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PowerMeterValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPositionChange)->Unit(benchmark::kMicrosecond);
