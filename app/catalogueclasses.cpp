@@ -6,6 +6,7 @@
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
+#include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
 #include "toolkit/stdctrls/combobox.h"
@@ -32,7 +33,8 @@ const TClassInfo* ImplementedClass(QStringView name) {
                                         &TMemo::StaticClass(),           &TImage::StaticClass(),
                                         &TComboBox::StaticClass(),       &TVrMeter::StaticClass(),
                                         &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(),
-                                        &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass()};
+                                        &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
+                                        &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

@@ -4,6 +4,7 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
 #include "toolkit/controls/form.h"
@@ -48,6 +49,10 @@ void ApplyCreationSettings(TControl& control) {
         slider->SetTabStop(true);
     } else if (auto* bar = dynamic_cast<TVrProgressBar*>(&control)) {
         bar->SetSmooth(true);
+    } else if (auto* num = dynamic_cast<TVrNum*>(&control)) {
+        num->SetAutoSize(true);
+        num->SetTransparent(true);
+        num->SetStyle(TVrNumStyle::ns11x20);
     } else if (auto* powerMeter = dynamic_cast<TVrPowerMeter*>(&control)) {
         powerMeter->SetCaption(QString());
         powerMeter->SetTransparent(true);

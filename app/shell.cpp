@@ -10,6 +10,7 @@
 #include "propsheets/angularmetersheet.h"
 #include "propsheets/instrumentsheets.h"
 #include "propsheets/levelbarsheet.h"
+#include "propsheets/numericsheet.h"
 #include "propsheets/powermetersheet.h"
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
@@ -29,11 +30,12 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 10> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 11> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
     {u"TVrProgressBar", LevelBarSheet},
+    {u"TVrNum", NumericSheet},
     {u"TVrSlider", SliderSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},

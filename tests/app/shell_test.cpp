@@ -1,5 +1,8 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
+#include "instruments/output/lcd.h"
+#include "instruments/output/vrnum.h"
+#include "instruments/output/vrprogressbar.h"
 #include "support/shelltesting.h"
 #include "toolkit/stdctrls/combobox.h"
 #include "toolkit/stdctrls/edit.h"
@@ -127,6 +130,25 @@ TEST_F(ShellTest, NewControlsTakeTheLowestFreeNumberAndShowTheirKindsText) {
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->Text(), "");
     EXPECT_EQ(combo->Style(), TComboBoxStyle::csDropDownList);
+}
+
+TEST_F(ShellTest, DisplaysArePlacedWithTheirCreationSettings) {
+    auto* lcd = dynamic_cast<TLcd*>(Place("Lcd", {8, 8}));
+    ASSERT_NE(lcd, nullptr);
+    EXPECT_EQ(lcd->Name(), "lcd1");
+    EXPECT_EQ((TPoint{lcd->Width(), lcd->Height()}), (TPoint{217, 49}));
+    auto* bar = dynamic_cast<TVrProgressBar*>(Place("Level bar", {8, 80}));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Name(), "lbar1");
+    EXPECT_TRUE(bar->Smooth());
+    auto* num = dynamic_cast<TVrNum*>(Place("Numeric", {8, 120}));
+    ASSERT_NE(num, nullptr);
+    EXPECT_EQ(num->Name(), "num1");
+    EXPECT_EQ(num->Style(), TVrNumStyle::ns11x20);
+    EXPECT_TRUE(num->Transparent());
+    // Sized to four 11 × 20 digits two pixels apart.
+    EXPECT_EQ((TPoint{num->Width(), num->Height()}), (TPoint{50, 20}));
+    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"lbar1", "lcd1", "num1"}));
 }
 
 TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPoint) {

@@ -50,6 +50,8 @@ e2e_start_accessibility() {
 
 e2e_fail() {
   echo "$1"
+  # What the screen showed, to be looked at when a run fails.
+  [ -n "${shots:-}" ] && import -window root "$shots/failed_$(basename "$0" .sh).png" 2>/dev/null
   echo "--- program output ---"
   cat "$app_out" 2>/dev/null
   echo "--- program errors ---"
