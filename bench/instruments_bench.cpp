@@ -17,6 +17,7 @@
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrmeter.h"
+#include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
 #include "toolkit/controls/application.h"
@@ -226,6 +227,16 @@ void BM_LevelBarPositionChange(benchmark::State& state) {
     });
 }
 
+void BM_NumericPaint(benchmark::State& state) {
+    // The digits recoloured afresh.
+    PaintAfterEachChange<TVrNum>(
+        state, [](TVrNum& num, int step) { num.Palette()->SetHigh(step % 2 ? clLime : clYellow); });
+}
+void BM_NumericValueChange(benchmark::State& state) {
+    PaintAfterEachChange<TVrNum>(state,
+                                 [](TVrNum& num, int step) { num.SetValue(step * 1237 % 10000); });
+}
+
 // The slider has a window of its own: each setter repaints it at once.
 void PaintSlider(benchmark::State& state, bool moveThumb) {
     TComponent owner(nullptr);
@@ -308,6 +319,8 @@ BENCHMARK(BM_AngularMeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AngularMeterPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PowerMeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LcdPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NumericPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NumericValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelBarPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelBarPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PowerMeterValueChange)->Unit(benchmark::kMicrosecond);
