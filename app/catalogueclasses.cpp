@@ -5,6 +5,7 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrled.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
@@ -34,7 +35,8 @@ const TClassInfo* ImplementedClass(QStringView name) {
                                         &TComboBox::StaticClass(),       &TVrMeter::StaticClass(),
                                         &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(),
                                         &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
-                                        &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass()};
+                                        &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
+                                        &TVrLed::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

@@ -4,6 +4,7 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrled.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
@@ -47,6 +48,8 @@ void ApplyCreationSettings(TControl& control) {
         angular->SetSpacing(35);
     } else if (auto* slider = dynamic_cast<TVrSlider*>(&control)) {
         slider->SetTabStop(true);
+    } else if (auto* led = dynamic_cast<TVrLed*>(&control)) {
+        led->SetTransparent(true);
     } else if (auto* bar = dynamic_cast<TVrProgressBar*>(&control)) {
         bar->SetSmooth(true);
     } else if (auto* num = dynamic_cast<TVrNum*>(&control)) {

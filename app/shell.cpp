@@ -9,6 +9,7 @@
 #include "designer/formdesigner.h"
 #include "propsheets/angularmetersheet.h"
 #include "propsheets/instrumentsheets.h"
+#include "propsheets/ledsheet.h"
 #include "propsheets/levelbarsheet.h"
 #include "propsheets/numericsheet.h"
 #include "propsheets/powermetersheet.h"
@@ -30,12 +31,13 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 11> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 12> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
     {u"TVrProgressBar", LevelBarSheet},
     {u"TVrNum", NumericSheet},
+    {u"TVrLed", LedSheet},
     {u"TVrSlider", SliderSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},

@@ -16,6 +16,7 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrled.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
@@ -227,6 +228,15 @@ void BM_LevelBarPositionChange(benchmark::State& state) {
     });
 }
 
+void BM_LedPaint(benchmark::State& state) {
+    // The lamp recoloured afresh.
+    PaintAfterEachChange<TVrLed>(
+        state, [](TVrLed& led, int step) { led.Palette()->SetHigh(step % 2 ? clRed : clYellow); });
+}
+void BM_LedSwitch(benchmark::State& state) {
+    PaintAfterEachChange<TVrLed>(state, [](TVrLed& led, int step) { led.SetActive(step % 2); });
+}
+
 void BM_NumericPaint(benchmark::State& state) {
     // The digits recoloured afresh.
     PaintAfterEachChange<TVrNum>(
@@ -319,6 +329,8 @@ BENCHMARK(BM_AngularMeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AngularMeterPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PowerMeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LcdPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LedPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LedSwitch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NumericPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NumericValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelBarPaint)->Unit(benchmark::kMicrosecond);

@@ -147,65 +147,73 @@ void DrawCaption(TCanvas& canvas, const QString& text, const TRect& rect, bool e
 TImageTextPlacement LayoutImageAndText(TCanvas& canvas, const TRect& client, TPoint offset,
                                        const QString& caption, TVrImageTextLayout layout,
                                        int margin, int spacing, TSize imageSize) {
-    const TPoint C{client.Width(), client.Height()};
-    const TPoint G{imageSize.cx, imageSize.cy};
+    // Margins, spacings and sizes may be anything an int holds: the arithmetic runs in 64 bits
+    // and only the results are pulled into the canvas's coordinate space.
+    using I = std::int64_t;
+    const I cx = I{client.Right} - client.Left, cy = I{client.Bottom} - client.Top;
+    const I gx = imageSize.cx, gy = imageSize.cy;
+    const auto coord = [](I v) {
+        return static_cast<int>(std::clamp<I>(v, -kCoordLimit, kCoordLimit));
+    };
     TRect text;
     if (!caption.isEmpty()) {
-        text = Rect(0, 0, C.X, 0);
+        text = Rect(0, 0, coord(cx), 0);
         canvas.DrawText(caption, text, DT_CALCRECT);
     }
-    const TPoint T{text.Width(), text.Height()};
+    const I tx = I{text.Right} - text.Left, ty = I{text.Bottom} - text.Top;
     const bool horizontal =
         layout == TVrImageTextLayout::ImageLeft || layout == TVrImageTextLayout::ImageRight;
 
-    TPoint image, textPos;
+    I imageX = 0, imageY = 0, textX = 0, textY = 0;
     if (horizontal) {
-        image.Y = (C.Y - G.Y + 1) / 2;
-        textPos.Y = (C.Y - T.Y + 1) / 2;
+        imageY = (cy - gy + 1) / 2;
+        textY = (cy - ty + 1) / 2;
     } else {
-        image.X = (C.X - G.X + 1) / 2;
-        textPos.X = (C.X - T.X + 1) / 2;
+        imageX = (cx - gx + 1) / 2;
+        textX = (cx - tx + 1) / 2;
     }
-    if (T.X == 0 || G.X == 0) spacing = 0;
+    I gap = (tx == 0 || gx == 0) ? 0 : spacing;
 
     // Everything below works along the layout's axis.
-    const int c = horizontal ? C.X : C.Y;
-    const int g = horizontal ? G.X : G.Y;
-    const int t = horizontal ? T.X : T.Y;
+    const I c = horizontal ? cx : cy;
+    const I g = horizontal ? gx : gy;
+    const I t = horizontal ? tx : ty;
+    I edge = margin;
     if (margin == -1) {
-        if (spacing == -1) {
-            margin = (c - (g + t)) / 3;
-            spacing = margin;
+        if (gap == -1) {
+            edge = (c - (g + t)) / 3;
+            gap = edge;
         } else {
-            margin = (c - (g + spacing + t) + 1) / 2;
+            edge = (c - (g + gap + t) + 1) / 2;
         }
-    } else if (spacing == -1) {
-        spacing = ((c - margin - g) - t) / 2;
+    } else if (gap == -1) {
+        gap = ((c - edge - g) - t) / 2;
     }
 
     switch (layout) {
         case TVrImageTextLayout::ImageLeft:
-            image.X = margin;
-            textPos.X = image.X + G.X + spacing;
+            imageX = edge;
+            textX = imageX + gx + gap;
             break;
         case TVrImageTextLayout::ImageRight:
-            image.X = C.X - margin - G.X;
-            textPos.X = image.X - spacing - T.X;
+            imageX = cx - edge - gx;
+            textX = imageX - gap - tx;
             break;
         case TVrImageTextLayout::ImageTop:
-            image.Y = margin;
-            textPos.Y = image.Y + G.Y + spacing;
+            imageY = edge;
+            textY = imageY + gy + gap;
             break;
         case TVrImageTextLayout::ImageBottom:
-            image.Y = C.Y - margin - G.Y;
-            textPos.Y = image.Y - spacing - T.Y;
+            imageY = cy - edge - gy;
+            textY = imageY - gap - ty;
             break;
     }
 
-    const int dx = client.Left + offset.X, dy = client.Top + offset.Y;
+    const I dx = I{client.Left} + offset.X, dy = I{client.Top} + offset.Y;
     TImageTextPlacement result;
-    result.ImagePos = Point(image.X + dx, image.Y + dy);
-    result.TextRect = Bounds(textPos.X + dx, textPos.Y + dy, T.X, T.Y);
+    result.ImagePos = Point(coord(imageX + dx), coord(imageY + dy));
+    result.TextRect =
+        Rect(coord(textX + dx), coord(textY + dy), coord(textX + dx + tx), coord(textY + dy + ty));
     return result;
 }
 

@@ -1,6 +1,7 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
 #include "instruments/output/lcd.h"
+#include "instruments/output/vrled.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrprogressbar.h"
 #include "support/shelltesting.h"
@@ -148,7 +149,11 @@ TEST_F(ShellTest, DisplaysArePlacedWithTheirCreationSettings) {
     EXPECT_TRUE(num->Transparent());
     // Sized to four 11 × 20 digits two pixels apart.
     EXPECT_EQ((TPoint{num->Width(), num->Height()}), (TPoint{50, 20}));
-    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"lbar1", "lcd1", "num1"}));
+    auto* led = dynamic_cast<TVrLed*>(Place("Led", {300, 8}));
+    ASSERT_NE(led, nullptr);
+    EXPECT_EQ(led->Name(), "led1");
+    EXPECT_TRUE(led->Transparent());
+    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"lbar1", "lcd1", "led1", "num1"}));
 }
 
 TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPoint) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The digit and lamp displays on a real rack, as a user works with them: place an LCD panel, a
 # level bar, a numeric display and an LED from the palette, change a row of each one's sheet and
-# apply it, give the LCD panel an odd size with Shift+arrows, save through the dialog, quit,
+# apply it, give three of them odd sizes with Shift+arrows, save through the dialog, quit,
 # start again, load, and render the file with `moxrack render`. The screenshots and the rendered
 # picture are kept to be looked at; the file must hold the changes.
 # Usage: displays_test.sh MOXBENCH MOXRACK SHOT_DIR
@@ -34,6 +34,24 @@ place_and_open() {
   click_widget Properties "push button"
   until_ok shown "$5" || e2e_fail "the sheet of $4 did not open"
 }
+# Picks entry $2 (counted from 0) from the drop-down list of the sheet row whose key is $1, with
+# the mouse, and applies the sheet. The list's entries are not on the accessibility bus: they lie
+# one under the other, 13 pixels apart, from 14 pixels below the row.
+pick_row() {
+  local xy
+  xy=$(atspi find "$1" "table cell") || e2e_fail "no row '$1' in the sheet"
+  # shellcheck disable=SC2086
+  set -- $xy "$2"
+  xdotool mousemove $(($1 + 101)) "$2" click 1
+  sleep 0.5
+  # The row's drop-down button, at the right end of the value.
+  xdotool mousemove $(($1 + 148)) "$2" click 1
+  sleep 0.5
+  xdotool mousemove $(($1 + 101)) $(($2 + 14 + 13 * $3)) click 1
+  sleep 0.3
+  click_widget Apply "push button"
+  sleep 0.5
+}
 saved() { rack_value "$rack_file" "$1" "$2"; }
 
 start_moxbench "$moxbench"
@@ -41,13 +59,21 @@ place_and_open "Level bar" 8 8 lbar1 "Level Bar"
 edit_row "Max value" 400
 place_and_open Numeric 300 8 num1 Numeric
 edit_row Digits 6
+place_and_open Led 300 60 led1 Led
+pick_row Type 1  # Rectangle
 place_and_open "Lcd" 8 40 lcd1 "Display"
 edit_row Name panel1
-# An odd size by keyboard: a click on the panel gives the rack the keys back.
-click_rack 60 60
-sleep 0.3
-xdotool key --delay 50 shift+Right shift+Right shift+Right shift+Down
-sleep 0.5
+# Odd sizes by keyboard: a click on a control selects it and gives the rack the keys back.
+resize() {
+  click_rack "$1" "$2"
+  sleep 0.3
+  shift 2
+  xdotool key --delay 50 "$@"
+  sleep 0.5
+}
+resize 60 60 shift+Right shift+Right shift+Right shift+Down
+resize 312 72 shift+Right shift+Right shift+Right shift+Down shift+Down
+resize 100 16 shift+Down shift+Down shift+Down shift+Down shift+Down
 import -window root "$shots/displays_placed.png"
 
 click_widget "Save rack as" "push button"
@@ -65,6 +91,10 @@ import -window root "$shots/displays_loaded.png"
 
 [ "$(saved lbar1 MaxValue)" = 400 ] || e2e_fail "lbar1.MaxValue is $(saved lbar1 MaxValue)"
 [ "$(saved num1 Digits)" = 6 ] || e2e_fail "num1.Digits is $(saved num1 Digits)"
+[ "$(saved led1 LedType)" = ltRectangle ] || e2e_fail "led1.LedType is $(saved led1 LedType)"
+[ "$(saved led1 Width)x$(saved led1 Height)" = 28x27 ] ||
+  e2e_fail "led1 is $(saved led1 Width)x$(saved led1 Height)"
+[ "$(saved lbar1 Height)" = 21 ] || e2e_fail "lbar1.Height is $(saved lbar1 Height)"
 [ "$(saved panel1 Width)" = 220 ] || e2e_fail "panel1.Width is $(saved panel1 Width)"
 [ "$(saved panel1 Height)" = 50 ] || e2e_fail "panel1.Height is $(saved panel1 Height)"
 "$moxrack" render "$rack_file" "$shots/displays_render.png" >/dev/null ||
