@@ -14,19 +14,6 @@ shots=$3
 mkdir -p "$shots"
 rack_file="$e2e_tmp/dials.res"
 
-# Types $2 into the value of the sheet row whose key is $1 and applies the sheet.
-edit_row() {
-  local xy
-  xy=$(atspi find "$1" "table cell") || e2e_fail "no row '$1' in the sheet"
-  # shellcheck disable=SC2086
-  set -- $xy "$2"
-  xdotool mousemove $(($1 + 101)) "$2" click 1
-  sleep 0.3
-  xdotool key ctrl+a
-  xdotool type --delay 20 "$3"
-  click_widget Apply "push button"
-  sleep 0.5
-}
 # The saved rack's value of property $2 of control $1.
 saved() { rack_value "$rack_file" "$1" "$2"; }
 

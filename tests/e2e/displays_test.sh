@@ -14,43 +14,12 @@ shots=$3
 mkdir -p "$shots"
 rack_file="$e2e_tmp/displays.res"
 
-# Types $2 into the value of the sheet row whose key is $1 and applies the sheet.
-edit_row() {
-  local xy
-  xy=$(atspi find "$1" "table cell") || e2e_fail "no row '$1' in the sheet"
-  # shellcheck disable=SC2086
-  set -- $xy "$2"
-  xdotool mousemove $(($1 + 101)) "$2" click 1
-  sleep 0.3
-  xdotool key ctrl+a
-  xdotool type --delay 20 "$3"
-  click_widget Apply "push button"
-  sleep 0.5
-}
 # Places kind $1 at ($2, $3), waits for control $4 and opens its sheet, titled $5.
 place_and_open() {
   place "$1" "$2" "$3"
   until_ok atspi find "$4" "list item" >/dev/null || e2e_fail "$4 was not placed"
   click_widget Properties "push button"
   until_ok shown "$5" || e2e_fail "the sheet of $4 did not open"
-}
-# Picks entry $2 (counted from 0) from the drop-down list of the sheet row whose key is $1, with
-# the mouse, and applies the sheet. The list's entries are not on the accessibility bus: they lie
-# one under the other, 13 pixels apart, from 14 pixels below the row.
-pick_row() {
-  local xy
-  xy=$(atspi find "$1" "table cell") || e2e_fail "no row '$1' in the sheet"
-  # shellcheck disable=SC2086
-  set -- $xy "$2"
-  xdotool mousemove $(($1 + 101)) "$2" click 1
-  sleep 0.5
-  # The row's drop-down button, at the right end of the value.
-  xdotool mousemove $(($1 + 148)) "$2" click 1
-  sleep 0.5
-  xdotool mousemove $(($1 + 101)) $(($2 + 14 + 13 * $3)) click 1
-  sleep 0.3
-  click_widget Apply "push button"
-  sleep 0.5
 }
 saved() { rack_value "$rack_file" "$1" "$2"; }
 
