@@ -5,7 +5,10 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrborder.h"
+#include "instruments/output/vrgradient.h"
 #include "instruments/output/vrled.h"
+#include "instruments/output/vrmatrix.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
@@ -30,13 +33,15 @@ constexpr std::array<const char16_t*, 22> kRegistrationOrder{
 
 // The kinds that have a class; a kind without one stays out of the registry and places nothing.
 const TClassInfo* ImplementedClass(QStringView name) {
-    static const std::array implemented{&TLabel::StaticClass(),          &TEdit::StaticClass(),
-                                        &TMemo::StaticClass(),           &TImage::StaticClass(),
-                                        &TComboBox::StaticClass(),       &TVrMeter::StaticClass(),
-                                        &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(),
-                                        &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
-                                        &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
-                                        &TVrLed::StaticClass()};
+    static const std::array implemented{
+        &TLabel::StaticClass(),          &TEdit::StaticClass(),
+        &TMemo::StaticClass(),           &TImage::StaticClass(),
+        &TComboBox::StaticClass(),       &TVrMeter::StaticClass(),
+        &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(),
+        &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
+        &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
+        &TVrLed::StaticClass(),          &TVrMatrix::StaticClass(),
+        &TVrBorder::StaticClass(),       &TVrGradient::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

@@ -5,6 +5,7 @@
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrled.h"
+#include "instruments/output/vrmatrix.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
@@ -52,6 +53,12 @@ void ApplyCreationSettings(TControl& control) {
         led->SetTransparent(true);
     } else if (auto* bar = dynamic_cast<TVrProgressBar*>(&control)) {
         bar->SetSmooth(true);
+    } else if (auto* matrix = dynamic_cast<TVrMatrix*>(&control)) {
+        matrix->Bevel()->SetInnerWidth(1);
+        matrix->SetLeds(16);
+        matrix->SetLedStyle(TVrMatrixLedStyle::ls9x13);
+        matrix->SetTextStyle(TVrMatrixTextStyle::tsAsIs);
+        matrix->SetText(QStringLiteral("Quorvale"));
     } else if (auto* num = dynamic_cast<TVrNum*>(&control)) {
         num->SetAutoSize(true);
         num->SetTransparent(true);

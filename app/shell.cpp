@@ -11,7 +11,9 @@
 #include "propsheets/instrumentsheets.h"
 #include "propsheets/ledsheet.h"
 #include "propsheets/levelbarsheet.h"
+#include "propsheets/matrixsheet.h"
 #include "propsheets/numericsheet.h"
+#include "propsheets/panelsheets.h"
 #include "propsheets/powermetersheet.h"
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
@@ -31,13 +33,16 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 12> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
     {u"TVrProgressBar", LevelBarSheet},
     {u"TVrNum", NumericSheet},
     {u"TVrLed", LedSheet},
+    {u"TVrMatrix", MatrixSheet},
+    {u"TVrBorder", BorderSheet},
+    {u"TVrGradient", GradientSheet},
     {u"TVrSlider", SliderSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},

@@ -1,7 +1,10 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
 #include "instruments/output/lcd.h"
+#include "instruments/output/vrborder.h"
+#include "instruments/output/vrgradient.h"
 #include "instruments/output/vrled.h"
+#include "instruments/output/vrmatrix.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrprogressbar.h"
 #include "support/shelltesting.h"
@@ -154,6 +157,20 @@ TEST_F(ShellTest, DisplaysArePlacedWithTheirCreationSettings) {
     EXPECT_EQ(led->Name(), "led1");
     EXPECT_TRUE(led->Transparent());
     EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"lbar1", "lcd1", "led1", "num1"}));
+}
+
+TEST_F(ShellTest, PanelsAndTheMatrixArePlacedWithTheirCreationSettings) {
+    auto* matrix = dynamic_cast<TVrMatrix*>(Place("Matrix led", {8, 8}));
+    ASSERT_NE(matrix, nullptr);
+    EXPECT_EQ(matrix->Name(), "matrix1");
+    EXPECT_EQ(matrix->Bevel()->InnerWidth(), 1);
+    EXPECT_EQ(matrix->Leds(), 16);
+    EXPECT_EQ(matrix->LedStyle(), TVrMatrixLedStyle::ls9x13);
+    EXPECT_EQ(matrix->TextStyle(), TVrMatrixTextStyle::tsAsIs);
+    EXPECT_EQ(matrix->Text(), "Quorvale");
+    ASSERT_NE(dynamic_cast<TVrBorder*>(Place("Border", {8, 200})), nullptr);
+    ASSERT_NE(dynamic_cast<TVrGradient*>(Place("Gradient", {100, 200})), nullptr);
+    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"border1", "gradient1", "matrix1"}));
 }
 
 TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPoint) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/screen.h"
@@ -322,6 +323,13 @@ bool TCustomForm::Active() const {
     return HandleAllocated() && QApplication::activeWindow() == WindowHandle();
 }
 
+bool TCustomForm::StartSystemMove() {
+    // Qt's own move keeps the window manager in charge (snapping, other screens, Wayland, where
+    // a program may not place its windows itself); it needs the press that is still held.
+    QWindow* window = HandleAllocated() ? WindowHandle()->windowHandle() : nullptr;
+    return window && window->startSystemMove();
+}
+
 void TCustomForm::SetActiveControl(TWinControl* control) {
     if (control && control->CanFocus()) {
         control->SetFocus();
@@ -346,6 +354,9 @@ void TCustomForm::WndProc(TMessage& message) {
             break;
         case CM_TEXTCHANGED:
             ApplyCaption();
+            break;
+        case WM_SYSCOMMAND:
+            if (message.WParam == SC_DRAGMOVE) message.Result = StartSystemMove() ? 1 : 0;
             break;
         default:
             break;

@@ -53,6 +53,10 @@ public:
     bool CloseQueryAndClose();
     // True when this form is the active window.
     bool Active() const;
+    // Lets the window manager move the window with the mouse, as a press on its caption would
+    // (what WM_SYSCOMMAND with SC_DRAGMOVE asks for). False when it cannot: the form has no
+    // window yet, or the platform does not move windows for programs.
+    bool StartSystemMove();
 
     // The focused control inside the form; none means the form itself has the focus.
     TWinControl* ActiveControl() const { return FActiveControl.get(); }

@@ -47,6 +47,11 @@ constexpr UINT WM_NULL = 0x0000, WM_SIZE = 0x0005, WM_PAINT = 0x000F, WM_CLOSE =
                WM_RBUTTONDBLCLK = 0x0206, WM_MBUTTONDOWN = 0x0207, WM_MBUTTONUP = 0x0208,
                WM_MBUTTONDBLCLK = 0x0209, WM_MOUSEWHEEL = 0x020A, WM_USER = 0x0400, WM_APP = 0x8000;
 
+// A system command in the wParam of WM_SYSCOMMAND: start moving the window as if its caption
+// had been pressed (the window manager then follows the mouse until the button is released).
+constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr WPARAM SC_DRAGMOVE = 0xF012;
+
 // Control notifications (sent, never queued).
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1,

@@ -319,3 +319,20 @@ TEST(FormGeometry, LoadedFormTakesAutoScrollFromItsBorderUnlessTheStreamSetsIt) 
     form.SetBorderStyle(TFormBorderStyle::bsSingle);
     EXPECT_FALSE(form.AutoScroll());
 }
+
+// Moving a form by the mouse is the window manager's job: a form without a window has nothing to
+// move, and a platform that moves no windows for programs (offscreen) declines; neither fails.
+TEST(FormMoveTest, DragMoveCommandStartsTheSystemMoveOnlyWhereThePlatformCan) {
+    TComponent owner(nullptr);
+    auto* hidden = new TForm(&owner);
+    EXPECT_EQ(hidden->Perform(WM_SYSCOMMAND, SC_DRAGMOVE), 0);
+    EXPECT_FALSE(hidden->HandleAllocated());
+    TForm* shown = ShowForm(&owner);
+    const LRESULT started = shown->Perform(WM_SYSCOMMAND, SC_DRAGMOVE);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        EXPECT_EQ(started, 0);
+    }
+    // Other system commands are not a move.
+    EXPECT_EQ(shown->Perform(WM_SYSCOMMAND, SC_DRAGMOVE + 1), 0);
+    EXPECT_EQ((std::pair{shown->Left(), shown->Top()}), (std::pair{10, 10}));
+}
