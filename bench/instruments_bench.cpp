@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <type_traits>
 #include <vector>
 
 #include "instruments/base/vrbevel.h"
@@ -16,7 +17,10 @@
 #include "instruments/input/vrslider.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
+#include "instruments/output/vrborder.h"
+#include "instruments/output/vrgradient.h"
 #include "instruments/output/vrled.h"
+#include "instruments/output/vrmatrix.h"
 #include "instruments/output/vrmeter.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
@@ -183,37 +187,36 @@ void BM_PowerMeterValueChange(benchmark::State& state) {
     PaintPowerMeter(state, true);
 }
 
-// A control at its default size, painted through its parent's paint message after each
-// `change(control, step)`, step counting 1, 2, 3...
+// A control at its default size (or `size`), painted after each `change(control, step)`, step
+// counting 1, 2, 3...: an image control through its parent's paint message; a plain graphic
+// control as its parent paints it, the area under it first.
 template <class Control, class Change>
-void PaintAfterEachChange(benchmark::State& state, Change change) {
+void PaintAfterEachChange(benchmark::State& state, Change change, TPoint size = {}) {
     TComponent owner(nullptr);
     auto* form = new TForm(&owner);
     auto* control = new Control(&owner);
+    if (size.X > 0) control->SetBounds(0, 0, size.X, size.Y);
     form->SetBounds(0, 0, control->Width() + 20, control->Height() + 20);
     control->SetParent(form);
     QImage screen(control->Width(), control->Height(), QImage::Format_RGB32);
     int step = 0;
     for (auto _ : state) {
         change(*control, ++step);
-        PaintThroughMessage(*control, screen);
+        if constexpr (std::is_base_of_v<TVrGraphicImageControl, Control>) {
+            PaintThroughMessage(*control, screen);
+        } else {
+            QPainter painter(&screen);
+            form->PaintHandler(painter, control->BoundsRect());
+            painter.end();
+            benchmark::DoNotOptimize(screen.constBits());
+        }
     }
 }
 
-// The panel is a plain graphic control: its parent paints the area under it, then the panel.
 void BM_LcdPaint(benchmark::State& state) {
-    TComponent owner(nullptr);
-    auto* form = new TForm(&owner);
-    auto* lcd = new TLcd(&owner);
-    lcd->SetBounds(0, 0, 217, 49);
-    lcd->SetParent(form);
-    QImage screen(lcd->Width(), lcd->Height(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&screen);
-        form->PaintHandler(painter, lcd->BoundsRect());
-        painter.end();
-        benchmark::DoNotOptimize(screen.constBits());
-    }
+    constexpr TPoint kPlacedSize{217, 49};
+    PaintAfterEachChange<TLcd>(
+        state, [](TLcd&, int) {}, kPlacedSize);
 }
 
 void BM_LevelBarPaint(benchmark::State& state) {
@@ -235,6 +238,29 @@ void BM_LedPaint(benchmark::State& state) {
 }
 void BM_LedSwitch(benchmark::State& state) {
     PaintAfterEachChange<TVrLed>(state, [](TVrLed& led, int step) { led.SetActive(step % 2); });
+}
+
+void BM_MatrixPaint(benchmark::State& state) {
+    // The cells recoloured afresh.
+    PaintAfterEachChange<TVrMatrix>(state, [](TVrMatrix& matrix, int step) {
+        matrix.Palette()->SetHigh(step % 2 ? clLime : clYellow);
+    });
+}
+void BM_MatrixTextChange(benchmark::State& state) {
+    PaintAfterEachChange<TVrMatrix>(
+        state, [](TVrMatrix& matrix, int step) { matrix.SetText(QString::number(step % 10000)); });
+}
+
+void BM_BorderPaint(benchmark::State& state) {
+    PaintAfterEachChange<TVrBorder>(state, [](TVrBorder& border, int step) {
+        border.SetHighlightColor(step % 2 ? clWhite : clSilver);
+    });
+}
+
+void BM_GradientPaint(benchmark::State& state) {
+    PaintAfterEachChange<TVrGradient>(state, [](TVrGradient& gradient, int step) {
+        gradient.SetStartColor(step % 2 ? clBlue : clNavy);
+    });
 }
 
 void BM_NumericPaint(benchmark::State& state) {
@@ -331,6 +357,10 @@ BENCHMARK(BM_PowerMeterPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LcdPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LedPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LedSwitch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MatrixPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MatrixTextChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BorderPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GradientPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NumericPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NumericValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelBarPaint)->Unit(benchmark::kMicrosecond);
