@@ -78,20 +78,8 @@ TSheetDefinition SliderSheet() {
         {{QStringLiteral("Horizontal"), TVrOrientation::voHorizontal},
          {QStringLiteral("Vertical"), TVrOrientation::voVertical}},
         &TVrSlider::Orientation, &TVrSlider::SetOrientation));
-    const auto paletteRow = [](QString key, bool high) {
-        return ColorRow(
-            std::move(key),
-            [high](const TControl& c) {
-                const TVrPalette* p = SheetControl<TVrSlider>(c).Palette();
-                return high ? p->High() : p->Low();
-            },
-            [high](TControl& c, TColor color) {
-                TVrPalette* p = SheetControl<TVrSlider>(c).Palette();
-                high ? p->SetHigh(color) : p->SetLow(color);
-            });
-    };
-    sheet.Rows.push_back(paletteRow(QStringLiteral("Low color"), false));
-    sheet.Rows.push_back(paletteRow(QStringLiteral("High color"), true));
+    for (TSheetRow& row : PaletteRows<TVrSlider>())
+        sheet.Rows.push_back(std::move(row));
     sheet.ApplyOrder = {QStringLiteral("Max value"), QStringLiteral("Min value"),
                         QStringLiteral("Direction")};
     return sheet;

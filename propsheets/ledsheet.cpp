@@ -9,23 +9,12 @@ namespace {
 
 const QString kTypeKey = QStringLiteral("Type");
 
-// The palette is a nested object of the LED: its rows reach through it.
-TSheetRow PaletteRow(QString key, TColor (TVrPalette::*get)() const,
-                     void (TVrPalette::*set)(TColor)) {
-    return ColorRow(
-        std::move(key),
-        [get](const TControl& c) { return (SheetControl<TVrLed>(c).Palette()->*get)(); },
-        [set](TControl& c, TColor color) { (SheetControl<TVrLed>(c).Palette()->*set)(color); });
-}
-
 }  // namespace
 
 TSheetDefinition LedSheet() {
     TSheetDefinition sheet;
-    sheet.Rows.push_back(
-        PaletteRow(QStringLiteral("Low color"), &TVrPalette::Low, &TVrPalette::SetLow));
-    sheet.Rows.push_back(
-        PaletteRow(QStringLiteral("High color"), &TVrPalette::High, &TVrPalette::SetHigh));
+    for (TSheetRow& row : PaletteRows<TVrLed>())
+        sheet.Rows.push_back(std::move(row));
     // A custom lamp has no entry: the row shows "Click to change" and Apply leaves it alone.
     sheet.Rows.push_back(
         PickRow<TVrLed, TVrLedType>(kTypeKey,

@@ -1,7 +1,5 @@
 #include "propsheets/levelbarsheet.h"
 
-#include <memory>
-
 #include "instruments/output/vrprogressbar.h"
 #include "propsheets/numbertext.h"
 #include "propsheets/sheetrows.h"
@@ -26,23 +24,8 @@ TSheetRow BarColorRow(QString key, TColor (TBar::*get)() const, void (TBar::*set
 
 TSheetDefinition LevelBarSheet() {
     TSheetDefinition sheet;
-    // The maximum is read first and the two bounds are set together with the minimum, so that a
-    // range may move past the current one; a range that is not increasing fails there and leaves
-    // both as they were, instead of being dropped without a word.
-    auto typedMax = std::make_shared<int>(0);
-    sheet.Rows.push_back(TextRow(
-        kMinKey,
-        [](const TControl& c) { return QString::number(SheetControl<TBar>(c).MinValue()); },
-        [typedMax](TControl& c, const QString& text) {
-            SheetControl<TBar>(c).SetRange(StrToIntStrict(text), *typedMax);
-        }));
-    sheet.Rows.push_back(TextRow(
-        kMaxKey,
-        [](const TControl& c) { return QString::number(SheetControl<TBar>(c).MaxValue()); },
-        [typedMax](TControl& c, const QString& text) {
-            RequireClass(c, TBar::StaticClass());
-            *typedMax = StrToIntStrict(text);
-        }));
+    for (TSheetRow& row : RangeRows<TBar>(&TBar::MinValue, &TBar::MaxValue))
+        sheet.Rows.push_back(std::move(row));
     sheet.Rows.push_back(
         BarColorRow(QStringLiteral("Start color"), &TBar::StartColor, &TBar::SetStartColor));
     sheet.Rows.push_back(

@@ -1,12 +1,15 @@
 #pragma once
 // Building blocks for sheet rows, so that a kind's sheet is a short list of declarations.
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
-#include "propsheets/propertysheet.h"
+#include "instruments/base/vrpalette.h"
 #include "propsheets/numbertext.h"
+#include "propsheets/propertysheet.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/colors.h"
 #include "toolkit/graphics/font.h"
@@ -79,6 +82,42 @@ TSheetRow IntegerRow(QString key, int (C::*get)() const, void (C::*set)(int)) {
         [set](TControl& c, const QString& text) {
             (SheetControl<C>(c).*set)(StrToIntStrict(text));
         });
+}
+
+// The "Low color" and "High color" rows of an instrument's palette, a nested object the rows
+// reach through.
+template <class C>
+std::array<TSheetRow, 2> PaletteRows() {
+    const auto row = [](QString key, TColor (TVrPalette::*get)() const,
+                        void (TVrPalette::*set)(TColor)) {
+        return ColorRow(
+            std::move(key),
+            [get](const TControl& c) { return (SheetControl<C>(c).Palette()->*get)(); },
+            [set](TControl& c, TColor color) { (SheetControl<C>(c).Palette()->*set)(color); });
+    };
+    return {row(QStringLiteral("Low color"), &TVrPalette::Low, &TVrPalette::SetLow),
+            row(QStringLiteral("High color"), &TVrPalette::High, &TVrPalette::SetHigh)};
+}
+
+// The "Min value" and "Max value" rows of a control whose limits are set together: the maximum's
+// row only takes what was typed, and the minimum's row then sets both through SetRange, so that a
+// range may move past the current one and a crossed range fails as a whole. The sheet applies
+// the maximum's row first.
+template <class C>
+std::array<TSheetRow, 2> RangeRows(int (C::*min)() const, int (C::*max)() const) {
+    auto typedMax = std::make_shared<int>(0);
+    const auto shown = [](int (C::*get)() const) {
+        return [get](const TControl& c) { return QString::number((SheetControl<C>(c).*get)()); };
+    };
+    return {TextRow(QStringLiteral("Min value"), shown(min),
+                    [typedMax](TControl& c, const QString& text) {
+                        SheetControl<C>(c).SetRange(StrToIntStrict(text), *typedMax);
+                    }),
+            TextRow(QStringLiteral("Max value"), shown(max),
+                    [typedMax](TControl& c, const QString& text) {
+                        RequireClass(c, C::StaticClass());
+                        *typedMax = StrToIntStrict(text);
+                    })};
 }
 
 }  // namespace mox
