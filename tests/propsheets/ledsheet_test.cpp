@@ -111,26 +111,10 @@ TEST_F(LedSheetTest, ApplySetsTheListedTypesAndSelectsTheLedAgain) {
 }
 
 TEST_F(LedSheetTest, ColourRowsRecolourTheLampOnOkOnly) {
-    struct Row {
-        int GridRow;
-        TColor (TVrPalette::*Get)() const;
-    };
-    const Row rows[] = {{1, &TVrPalette::Low}, {2, &TVrPalette::High}};
     Sheet->Fill(*Led);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.GridRow);
-        const TColor before = (Led->Palette()->*row.Get)();
-        Grid().SetRow(row.GridRow);
-        Dialogs.CancelColor();
-        Sheet->EditCurrentRow();
-        EXPECT_EQ((Led->Palette()->*row.Get)(), before);
-        Dialogs.AnswerColor(clOlive);
-        Sheet->EditCurrentRow();
-        EXPECT_EQ((Led->Palette()->*row.Get)(), clOlive);
-        EXPECT_EQ(Dialogs.ColorRequests().back(), before);
+    ExpectPaletteRowsSetOnOkOnly(*Sheet, *Led->Palette(), 1, [&] {
         EXPECT_GT(canvastesting::CountPixels(Led->Lamp(), clOlive), 0);
-    }
-    EXPECT_TRUE(Dialogs.Messages().empty());
+    });
 }
 
 }  // namespace

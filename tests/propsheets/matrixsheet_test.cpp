@@ -82,24 +82,7 @@ TEST_F(MatrixSheetTest, ApplySetsTheTextThenTheCount) {
 }
 
 TEST_F(MatrixSheetTest, ColourRowsSetThePaletteOnOkOnly) {
-    struct Row {
-        int GridRow;
-        TColor (TVrPalette::*Get)() const;
-    };
-    const Row rows[] = {{3, &TVrPalette::Low}, {4, &TVrPalette::High}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.GridRow);
-        const TColor before = (Matrix->Palette()->*row.Get)();
-        Grid().SetRow(row.GridRow);
-        Dialogs.CancelColor();
-        Sheet->EditCurrentRow();
-        EXPECT_EQ((Matrix->Palette()->*row.Get)(), before);
-        Dialogs.AnswerColor(clOlive);
-        Sheet->EditCurrentRow();
-        EXPECT_EQ((Matrix->Palette()->*row.Get)(), clOlive);
-        EXPECT_EQ(Dialogs.ColorRequests().back(), before);
-    }
-    EXPECT_TRUE(Dialogs.Messages().empty());
+    ExpectPaletteRowsSetOnOkOnly(*Sheet, *Matrix->Palette(), 3);
 }
 
 // A new count resizes the matrix, and the grab handles follow it.

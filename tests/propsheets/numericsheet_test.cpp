@@ -105,24 +105,7 @@ TEST_F(NumericSheetTest, BadCellsAreReportedAndLoseNothingBeforeThem) {
 }
 
 TEST_F(NumericSheetTest, ColourRowsSetThePaletteOnOkOnly) {
-    struct Row {
-        int GridRow;
-        TColor (TVrPalette::*Get)() const;
-    };
-    const Row rows[] = {{4, &TVrPalette::Low}, {5, &TVrPalette::High}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.GridRow);
-        const TColor before = (Num->Palette()->*row.Get)();
-        Grid().SetRow(row.GridRow);
-        Dialogs.CancelColor();
-        Sheet->EditCurrentRow();
-        EXPECT_EQ((Num->Palette()->*row.Get)(), before);
-        Dialogs.AnswerColor(clOlive);
-        Sheet->EditCurrentRow();
-        EXPECT_EQ((Num->Palette()->*row.Get)(), clOlive);
-        EXPECT_EQ(Dialogs.ColorRequests().back(), before);
-    }
-    EXPECT_TRUE(Dialogs.Messages().empty());
+    ExpectPaletteRowsSetOnOkOnly(*Sheet, *Num->Palette(), 4);
 }
 
 // An auto-sized display takes its new width from Apply, and the grab handles follow it.

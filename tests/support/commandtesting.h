@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
+#include "instruments/base/vrpalette.h"
+#include "propsheets/propertysheet.h"
 #include "support/shelltesting.h"
 #include "toolkit/dialogs/dialogprovider.h"
 #include "toolkit/graphics/bitmap.h"
@@ -33,6 +36,28 @@ struct CommandsFixture : ShellFixture {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bmp.SaveToBmpData());
         return file.fileName();
+    }
+    // The palette's colour rows at grid rows `lowRow` and `lowRow + 1`: a cancelled dialog changes
+    // nothing, OK sets the colour chosen, and the dialog opens on the current colour.
+    // `afterEach` checks what the new colour shows.
+    void ExpectPaletteRowsSetOnOkOnly(
+        TPropertySheet& sheet, const TVrPalette& palette, int lowRow,
+        const std::function<void()>& afterEach = [] {}) {
+        for (const bool high : {false, true}) {
+            SCOPED_TRACE(high ? "High color" : "Low color");
+            const auto color = [&] { return high ? palette.High() : palette.Low(); };
+            const TColor before = color();
+            sheet.Grid()->SetRow(lowRow + (high ? 1 : 0));
+            Dialogs.CancelColor();
+            sheet.EditCurrentRow();
+            EXPECT_EQ(color(), before);
+            Dialogs.AnswerColor(clOlive);
+            sheet.EditCurrentRow();
+            EXPECT_EQ(color(), clOlive);
+            EXPECT_EQ(Dialogs.ColorRequests().back(), before);
+            afterEach();
+        }
+        EXPECT_TRUE(Dialogs.Messages().empty());
     }
     TPropertySheet* VisibleSheet() const {
         for (TPropertySheet* sheet : Shell.SheetTable())
