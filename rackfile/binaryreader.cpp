@@ -235,8 +235,8 @@ private:
         return v;
     }
 
-    TCollectionItem ReadItem(int depth) {
-        TCollectionItem item;
+    TStreamItem ReadItem(int depth) {
+        TStreamItem item;
         const std::uint8_t next = Left() > 0 ? static_cast<std::uint8_t>(FData[FPos]) : 0;
         if (next != static_cast<std::uint8_t>(TValueType::vaList))
             item.Index.push_back(ReadSmallInteger());

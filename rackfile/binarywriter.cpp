@@ -199,7 +199,7 @@ private:
                 break;
             case TValueType::vaCollection:
                 CheckDepth(depth + 1);
-                for (const TCollectionItem& item : v.Items)
+                for (const TStreamItem& item : v.Items)
                     WriteItem(item, depth + 1);
                 Put(std::uint8_t{0});
                 break;
@@ -210,7 +210,7 @@ private:
         }
     }
 
-    void WriteItem(const TCollectionItem& item, int depth) {
+    void WriteItem(const TStreamItem& item, int depth) {
         if (item.Index.size() > 1) Fail(QStringLiteral("collection item with several indexes"));
         if (!item.Index.empty()) {
             const TValueType tag = item.Index.front().Type;

@@ -4,6 +4,7 @@
 #include "rackfile/propertyvalues.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/controls/screen.h"
+#include "toolkit/core/collection.h"
 #include "toolkit/core/exceptions.h"
 
 namespace mox::rack {
@@ -102,6 +103,10 @@ private:
         }
         const QString& last = path.back();
         if (const TPropInfo* prop = target->ClassType().FindProperty(last)) {
+            if (prop->Kind == TTypeKind::Collection) {
+                ReadCollection(*prop, *target, p.Value);
+                return;
+            }
             auto resolver = ApplyValue(
                 *prop, *target, p.Value,
                 [this](const QString& name) -> TComponent* {
@@ -116,6 +121,21 @@ private:
         target->DefineProperties(filer);
         if (!filer.Handled())
             throw EReadError(QStringLiteral("Property %1 does not exist").arg(p.Name));
+    }
+
+    // The file's items replace the collection's, in order; an item's index, when present, only
+    // numbers it. A collection that fails part-way keeps the items read so far.
+    void ReadCollection(const TPropInfo& prop, TPersistent& object, const TStreamValue& value) {
+        auto* collection = dynamic_cast<TCollection*>(std::get<TPersistent*>(prop.Get(object)));
+        if (!collection || value.Type != TValueType::vaCollection)
+            throw EReadError(QStringLiteral("Invalid property value for %1").arg(prop.Name));
+        TCollectionUpdate bracket(*collection);
+        collection->Clear();
+        for (const TStreamItem& item : value.Items) {
+            TCollectionItem* added = collection->Add();
+            for (const TStreamProperty& p : item.Properties)
+                ApplyProperty(*added, p);
+        }
     }
 
     template <class E = EReadError>

@@ -4,10 +4,27 @@
 #include "rackfile/propertyvalues.h"
 #include "toolkit/controls/control.h"
 #include "toolkit/controls/wincontrol.h"
+#include "toolkit/core/collection.h"
 
 namespace mox::rack {
 
 namespace {
+
+void AppendProperties(TPersistent& object, const QString& prefix,
+                      std::vector<TStreamProperty>& out);
+
+// Every item in order, each with its own stored properties; an empty collection is written too,
+// so that a reader replaces whatever items a new object starts with.
+TStreamValue CollectionValue(TCollection& collection) {
+    TStreamValue value;
+    value.Type = TValueType::vaCollection;
+    for (int i = 0; i < collection.Count(); ++i) {
+        TStreamItem item;
+        AppendProperties(*collection.Items(i), QString(), item.Properties);
+        value.Items.push_back(std::move(item));
+    }
+    return value;
+}
 
 void AppendProperties(TPersistent& object, const QString& prefix,
                       std::vector<TStreamProperty>& out) {
@@ -16,6 +33,12 @@ void AppendProperties(TPersistent& object, const QString& prefix,
             if (!prop.IsStored(object)) continue;
             auto* nested = std::get<TPersistent*>(prop.Get(object));
             if (nested) AppendProperties(*nested, prefix + prop.Name + u'.', out);
+            continue;
+        }
+        if (prop.Kind == TTypeKind::Collection) {
+            if (!prop.IsStored(object)) continue;
+            if (auto* items = dynamic_cast<TCollection*>(std::get<TPersistent*>(prop.Get(object))))
+                out.push_back({prefix + prop.Name, CollectionValue(*items), 0});
             continue;
         }
         if (auto value = StoredValue(prop, object)) out.push_back({prefix + prop.Name, *value, 0});

@@ -131,6 +131,7 @@ std::optional<TStreamValue> StoredValue(const TPropInfo& prop, const TObject& ob
     const TValue value = prop.Get(object);
     switch (prop.Kind) {
         case TTypeKind::Object:
+        case TTypeKind::Collection:
             return std::nullopt;
         case TTypeKind::String: {
             const QString& s = std::get<QString>(value);
@@ -184,6 +185,7 @@ std::optional<TNameResolver> ApplyValue(
     if (!prop.Set) throw EReadError(QStringLiteral("Property %1 is read-only").arg(prop.Name));
     switch (prop.Kind) {
         case TTypeKind::Object:
+        case TTypeKind::Collection:
             Invalid(prop);
         case TTypeKind::String:
             if (!value.IsString()) Invalid(prop);

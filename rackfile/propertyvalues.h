@@ -13,7 +13,7 @@ namespace mox::rack {
 
 // The value a property writes, or none when it is not written (not stored, equal to its
 // default, an empty string, a zero float, a nil reference, an unbound event). Nested objects
-// are not values of their own and give none.
+// and collections are written by the component writer, which knows their items; they give none.
 std::optional<TStreamValue> StoredValue(const TPropInfo& prop, const TObject& object);
 
 // References and events name things that may not exist yet; they are resolved once the whole

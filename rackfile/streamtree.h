@@ -40,7 +40,7 @@ constexpr int kLastValueType = 20;
 struct TStreamValue;
 struct TStreamProperty;
 
-struct TCollectionItem {
+struct TStreamItem {  // one item of a collection value
     std::vector<TStreamValue> Index;  // empty, or one integer value: the item's index
     std::vector<TStreamProperty> Properties;
 };
@@ -55,7 +55,7 @@ struct TStreamValue {
     QByteArray Bytes;                    // vaBinary
     QStringList SetMembers;              // vaSet
     std::vector<TStreamValue> List;      // vaList
-    std::vector<TCollectionItem> Items;  // vaCollection
+    std::vector<TStreamItem> Items;  // vaCollection
 
     bool IsInteger() const;
     bool IsString() const;

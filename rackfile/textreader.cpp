@@ -444,7 +444,7 @@ private:
             const TToken head = Next();
             if (!IsKeyword(head, QLatin1StringView("item")))
                 FailAt(head.Line, QStringLiteral("'item' expected"));
-            TCollectionItem item;
+            TStreamItem item;
             if (IsSymbol(Peek(), u'[')) {
                 Next();
                 item.Index.push_back(TStreamValue::Int(ExpectSmallInteger()));

@@ -220,7 +220,7 @@ private:
             case TValueType::vaCollection:
                 CheckDepth(depth + 1);
                 FOut += u'<';
-                for (const TCollectionItem& item : v.Items)
+                for (const TStreamItem& item : v.Items)
                     WriteItem(item, indent + 2, depth + 1);
                 FOut += u'>';
                 break;
@@ -248,7 +248,7 @@ private:
         FOut += u'}';
     }
 
-    void WriteItem(const TCollectionItem& item, int indent, int depth) {
+    void WriteItem(const TStreamItem& item, int indent, int depth) {
         EndLine();
         StartLine(indent);
         FOut += QStringLiteral("item");

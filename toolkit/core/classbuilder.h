@@ -121,18 +121,15 @@ public:
 
     // A nested property object (Font, Bevel, Constraints...). Without a setter the sub-properties
     // are still read and written through the object the getter returns.
-    template <class G, class S = std::nullptr_t, class T = std::remove_pointer_t<ValueType<G>>>
+    template <class G, class S = std::nullptr_t>
     TClassBuilder& Object(QString name, G get, S set = nullptr) {
-        TPropInfo p = Base(std::move(name), TTypeKind::Object);
-        p.ObjectClass = &T::StaticClass;
-        p.Get = [get](const TObject& o) -> TValue {
-            return static_cast<TPersistent*>(std::invoke(get, Self(o)));
-        };
-        if constexpr (!IsNull<S>)
-            p.Set = [set](TObject& o, const TValue& v) {
-                std::invoke(set, Self(o), dynamic_cast<T*>(std::get<TPersistent*>(v)));
-            };
-        return Add(std::move(p));
+        return Nested(std::move(name), TTypeKind::Object, get, set);
+    }
+
+    // A collection property (TCollection), streamed as one value holding its items.
+    template <class G, class S = std::nullptr_t>
+    TClassBuilder& Collection(QString name, G get, S set = nullptr) {
+        return Nested(std::move(name), TTypeKind::Collection, get, set);
     }
 
     // A reference to another component; assigning a component of another class is refused.
@@ -219,6 +216,20 @@ private:
         p.Name = std::move(name);
         p.Kind = kind;
         return p;
+    }
+
+    template <class G, class S, class T = std::remove_pointer_t<ValueType<G>>>
+    TClassBuilder& Nested(QString name, TTypeKind kind, G get, S set) {
+        TPropInfo p = Base(std::move(name), kind);
+        p.ObjectClass = &T::StaticClass;
+        p.Get = [get](const TObject& o) -> TValue {
+            return static_cast<TPersistent*>(std::invoke(get, Self(o)));
+        };
+        if constexpr (!IsNull<S>)
+            p.Set = [set](TObject& o, const TValue& v) {
+                std::invoke(set, Self(o), dynamic_cast<T*>(std::get<TPersistent*>(v)));
+            };
+        return Add(std::move(p));
     }
 
     template <class G, class S>

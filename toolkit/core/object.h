@@ -51,9 +51,10 @@ enum class TTypeKind {
     Charset,
     String,
     Float,
-    Object,     // nested property object, streamed under dotted names
-    Component,  // reference to another component, streamed by name
-    Method,     // event
+    Object,      // nested property object, streamed under dotted names
+    Collection,  // owned TCollection, streamed as one value holding its items
+    Component,   // reference to another component, streamed by name
+    Method,      // event
 };
 
 enum class TFloatType { Extended, Double, Single, Currency, Date };
