@@ -13,6 +13,7 @@
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
+#include "instruments/output/vrscope.h"
 #include "toolkit/stdctrls/combobox.h"
 #include "toolkit/stdctrls/edit.h"
 #include "toolkit/stdctrls/image.h"
@@ -41,7 +42,8 @@ const TClassInfo* ImplementedClass(QStringView name) {
         &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
         &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
         &TVrLed::StaticClass(),          &TVrMatrix::StaticClass(),
-        &TVrBorder::StaticClass(),       &TVrGradient::StaticClass()};
+        &TVrBorder::StaticClass(),       &TVrGradient::StaticClass(),
+        &TVrScope::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

@@ -9,6 +9,7 @@
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
+#include "instruments/output/vrscope.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/core/classregistry.h"
 #include "toolkit/stdctrls/combobox.h"
@@ -63,6 +64,15 @@ void ApplyCreationSettings(TControl& control) {
         num->SetAutoSize(true);
         num->SetTransparent(true);
         num->SetStyle(TVrNumStyle::ns11x20);
+    } else if (auto* scope = dynamic_cast<TVrScope*>(&control)) {
+        scope->SetActive(false);
+        scope->SetAnimateGrid(false);
+        scope->SetHeight(101);
+        scope->SetWidth(251);
+        scope->SetGridSize(10);
+        scope->SetFrequency(1);
+        scope->SetInterval(1);
+        scope->Channels()->Add();
     } else if (auto* powerMeter = dynamic_cast<TVrPowerMeter*>(&control)) {
         powerMeter->SetCaption(QString());
         powerMeter->SetTransparent(true);

@@ -17,6 +17,7 @@
 #include "propsheets/powermetersheet.h"
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
+#include "propsheets/scopesheet.h"
 #include "propsheets/standardsheets.h"
 
 namespace mox {
@@ -33,7 +34,7 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 16> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
@@ -43,6 +44,7 @@ constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSh
     {u"TVrMatrix", MatrixSheet},
     {u"TVrBorder", BorderSheet},
     {u"TVrGradient", GradientSheet},
+    {u"TVrScope", ScopeSheet},
     {u"TVrSlider", SliderSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "instruments/base/vrexceptions.h"
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/graphics/canvas.h"
 
@@ -176,16 +177,33 @@ void TVrScope::SetActive(bool value) {
     if (!value && FPaintOwed) RedrawControl();
 }
 
+// A file holds the maximum before the minimum, so while loading each bound is taken as it is:
+// checked one by one, −10..−5 would reload as −10..100.
 void TVrScope::SetMaxValue(int value) {
-    if (value == FMaxValue || value <= FMinValue) return;
-    FMaxValue = value;
-    ClearHistory();
-    RedrawControl();
+    if (value == FMaxValue) return;
+    if (Loading()) {
+        FMaxValue = value;
+        return;
+    }
+    if (value <= FMinValue) return;
+    SetRange(FMinValue, value);
 }
 
 void TVrScope::SetMinValue(int value) {
-    if (value == FMinValue || value >= FMaxValue) return;
-    FMinValue = value;
+    if (value == FMinValue) return;
+    if (Loading()) {
+        FMinValue = value;
+        return;
+    }
+    if (value >= FMaxValue) return;
+    SetRange(value, FMaxValue);
+}
+
+void TVrScope::SetRange(int minValue, int maxValue) {
+    if (minValue >= maxValue) throw EVrException(QStringLiteral("Value out of range."));
+    if (minValue == FMinValue && maxValue == FMaxValue) return;
+    FMinValue = minValue;
+    FMaxValue = maxValue;
     ClearHistory();
     RedrawControl();
 }

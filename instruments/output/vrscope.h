@@ -81,6 +81,9 @@ public:
     void SetMaxValue(int value);
     int MinValue() const { return FMinValue; }
     void SetMinValue(int value);
+    // Both bounds at once, so a range may move past the current one; a crossed range raises
+    // EVrException and changes nothing.
+    void SetRange(int minValue, int maxValue);
     TVrChannels* Channels() const { return FChannels.get(); }
     void SetChannels(const TVrChannels* value) { FChannels->Assign(value); }
     // Pitches and steps are at least one pixel.

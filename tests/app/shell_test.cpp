@@ -7,6 +7,7 @@
 #include "instruments/output/vrmatrix.h"
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrprogressbar.h"
+#include "instruments/output/vrscope.h"
 #include "support/shelltesting.h"
 #include "toolkit/stdctrls/combobox.h"
 #include "toolkit/stdctrls/edit.h"
@@ -173,6 +174,17 @@ TEST_F(ShellTest, PanelsAndTheMatrixArePlacedWithTheirCreationSettings) {
     EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"border1", "gradient1", "matrix1"}));
 }
 
+TEST_F(ShellTest, ScopeIsPlacedStillWithOneChannelAndAOneMillisecondTimer) {
+    auto* scope = dynamic_cast<TVrScope*>(Place("Scope", {8, 8}));
+    ASSERT_NE(scope, nullptr);
+    EXPECT_EQ(scope->Name(), "scope1");
+    EXPECT_EQ((std::pair{scope->Width(), scope->Height()}), (std::pair{251, 101}));
+    EXPECT_EQ((std::vector{scope->GridSize(), scope->Frequency(), scope->Interval(),
+                           scope->Channels()->Count()}),
+              (std::vector{10, 1, 1, 1}));
+    EXPECT_FALSE(scope->Active() || scope->AnimateGrid() || scope->Timer().Enabled());
+}
+
 TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPoint) {
     Choose("Edit");
     ClickOn(&Rack, {40, 40});
@@ -193,8 +205,8 @@ TEST_F(ShellTest, ClicksElsewhereKeepPlacingAndAMissingKindPlacesNothing) {
     EXPECT_TRUE(Designer.Suspended());
     EXPECT_TRUE(Palette.ControlButton(4)->Down());
 
-    // No scope class is registered yet: the click still ends placing.
-    Choose("Scope");
+    // No spinner class is registered yet: the click still ends placing.
+    Choose("Spinner");
     ClickOn(&Rack, {50, 50});
     EXPECT_FALSE(Designer.Suspended());
     EXPECT_EQ(CheckedButtons(), 0);
