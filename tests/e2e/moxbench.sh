@@ -85,9 +85,9 @@ quit_answering_yes() {
 rack_value() {
   "$moxrack" totext "$1" | tr -d '\r' |
     awk -v obj="object $2:" -v key="$3 =" '
-      index($0, obj) {inside = 1; next}
-      inside && /^ *end$/ {exit}
-      inside && index($0, key) == match($0, /[^ ]/) {print $NF; exit}'
+      index($0, obj) {inside = 1; indent = index($0, "object"); next}
+      inside && /^ *end$/ && index($0, "end") == indent {exit}
+      inside && index($0, key) == indent + 2 {print $NF; exit}'
 }
 
 # The rack's client area on the screen (the rack is at 271, 175 without a window manager).
