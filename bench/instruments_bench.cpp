@@ -25,6 +25,7 @@
 #include "instruments/output/vrnum.h"
 #include "instruments/output/vrpowermeter.h"
 #include "instruments/output/vrprogressbar.h"
+#include "instruments/output/vrscope.h"
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/form.h"
 
@@ -213,6 +214,34 @@ void PaintAfterEachChange(benchmark::State& state, Change change, TPoint size = 
     }
 }
 
+// A scope at its default size with one channel whose history is full (a varying signal), as
+// it is after running a while.
+void PrepareRunningScope(TVrScope& scope) {
+    scope.Channels()->Add();
+    int sample = 0;
+    scope.OnNeedData = [sample](TObject*, int, int& value) mutable {
+        sample = (sample + 13) % 101;
+        value = sample;
+    };
+    for (int i = 0; i < scope.BufferSize(); ++i)
+        scope.Tick();
+}
+
+void BM_ScopePaint(benchmark::State& state) {
+    // A look change: the whole picture drawn afresh.
+    PaintAfterEachChange<TVrScope>(state, [](TVrScope& scope, int step) {
+        if (step == 1) PrepareRunningScope(scope);
+        scope.SetGridColor(step % 2 ? clGreen : clTeal);
+    });
+}
+void BM_ScopeTick(benchmark::State& state) {
+    // A new sample on the moving grid.
+    PaintAfterEachChange<TVrScope>(state, [](TVrScope& scope, int step) {
+        if (step == 1) PrepareRunningScope(scope);
+        scope.Tick();
+    });
+}
+
 void BM_LcdPaint(benchmark::State& state) {
     constexpr TPoint kPlacedSize{217, 49};
     PaintAfterEachChange<TLcd>(
@@ -366,6 +395,8 @@ BENCHMARK(BM_NumericValueChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelBarPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LevelBarPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PowerMeterValueChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScopePaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScopeTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RackOf500Meters)->Unit(benchmark::kMillisecond);
