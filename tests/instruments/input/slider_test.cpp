@@ -29,7 +29,8 @@ TSliderMapping DefaultMapping(TVrSliderStyle style = TVrSliderStyle::ssBottomLef
             100,
             30,
             13,
-            171};
+            171,
+            36};
 }
 
 TEST(SliderGeometryTest, DefaultTrackMapsBothWaysWithTheMinimumAtTheBottom) {
@@ -59,7 +60,8 @@ TEST(SliderGeometryTest, HorizontalMirrorsOnlyWhenTheMinimumIsAtTheRight) {
                      100,
                      13,
                      30,
-                     36};
+                     36,
+                     171};
     EXPECT_EQ(ValueToOffset(m, 0), 3);
     EXPECT_EQ(ValueToOffset(m, 100), 155);
     EXPECT_EQ(OffsetToValue(m, 155), 100);
