@@ -18,6 +18,7 @@
 #include "propsheets/propertysheet.h"
 #include "propsheets/rackpropsdialog.h"
 #include "propsheets/standardsheets.h"
+#include "propsheets/trackbarsheets.h"
 
 namespace mox {
 
@@ -33,7 +34,7 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 17> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
@@ -44,6 +45,8 @@ constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSh
     {u"TVrBorder", BorderSheet},
     {u"TVrGradient", GradientSheet},
     {u"TVrSlider", SliderSheet},
+    {u"TVrSwitch", SwitchSheet},
+    {u"TVrTrackBar", TrackBarSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},
     {u"TMemo", MemoSheet},
