@@ -213,7 +213,7 @@ TEST_F(SliderTest, ClickBesideTheThumbNeedsActiveClickAndDraggingPinsAtTheEnds) 
     EXPECT_FALSE(Slider->Dragging());
 }
 
-// The thumb is found where it is drawn without a paint first, also after a resize.
+// The thumb is found where it is drawn, without a paint first, also after a resize.
 TEST_F(SliderTest, ThumbIsTakenBeforeAnyPaint) {
     Slider->SetBounds(Slider->Left(), Slider->Top(), 60, 171);
     EXPECT_EQ(Slider->ThumbRect(), (TRect{15, 155, 45, 168}));
@@ -222,7 +222,7 @@ TEST_F(SliderTest, ThumbIsTakenBeforeAnyPaint) {
     Send(WM_MOUSEMOVE, 40, 160 - 76, MK_LBUTTON);
     EXPECT_EQ(Slider->Position(), 50);
     Send(WM_LBUTTONUP, 40, 84);
-    EXPECT_FALSE(Slider->HasImage());
+    EXPECT_FALSE(Slider->Dragging());
 }
 
 // A range of two billion each way spans more than an int holds.
