@@ -26,6 +26,21 @@ i64 Intervals(i64 range, int frequency, i64 g) {
         std::nearbyint(static_cast<double>(range) / (static_cast<double>(frequency) * g)));
 }
 
+// The pixels along the travel whose ticks land in the client area, give or take one.
+TTickWindow VisibleWindow(const TSliderMapping& m) {
+    const bool vertical = m.Orientation == TVrOrientation::voVertical;
+    const i64 extent = vertical ? m.ClientHeight : m.ClientWidth;
+    const i64 thumb = vertical ? m.ThumbHeight : m.ThumbWidth;
+    const TRect& t = m.Track.Track;
+    // A tick is drawn at ValueToOffset + thumb / 2: start + d unmirrored, or the far end minus d.
+    const bool mirrored = vertical == (m.Style == TVrSliderStyle::ssBottomLeft);
+    const i64 zero = mirrored ? (vertical ? i64{t.Top} + t.Bottom : i64{t.Left} + t.Right) -
+                                    m.Track.Start - thumb + thumb / 2
+                              : i64{m.Track.Start} + thumb / 2;
+    if (mirrored) return {zero - extent - 1, zero + 1};
+    return {-zero - 1, extent - zero + 1};
+}
+
 }  // namespace
 
 TRect GutterRect(TSize client, TVrOrientation orientation, int borderWidth, int gutterWidth) {
@@ -38,7 +53,8 @@ TRect GutterRect(TSize client, TVrOrientation orientation, int borderWidth, int 
     return {Coord(from), Coord(lead), Coord(to), Coord(lead + gutterWidth)};
 }
 
-std::vector<int> TickValues(int minValue, int maxValue, int frequency, int travel) {
+std::vector<int> TickValues(int minValue, int maxValue, int frequency, int travel,
+                            TTickWindow window) {
     std::vector<int> values;
     const i64 range = RangeSpan(minValue, maxValue);
     if (frequency <= 0 || travel <= 0 || range < 0) return values;
@@ -57,9 +73,19 @@ std::vector<int> TickValues(int minValue, int maxValue, int frequency, int trave
     }
     const i64 intervals = Intervals(range, frequency, g);
     const i64 step = i64{frequency} * g;
-    for (i64 i = 0; i < intervals; ++i)
-        values.push_back(static_cast<int>(minValue + i * step));
-    values.push_back(maxValue);
+    // Tick i lies about i × step × travel / range pixels along: the ticks of the window, one more
+    // on either side for rounding.
+    if (intervals > 0) {
+        const double perTick = static_cast<double>(step) * travel / static_cast<double>(range);
+        const double ticks = static_cast<double>(intervals);
+        const auto first = static_cast<i64>(
+            std::clamp(std::floor(static_cast<double>(window.From) / perTick) - 1, 0.0, ticks));
+        const auto last = static_cast<i64>(
+            std::clamp(std::ceil(static_cast<double>(window.To) / perTick) + 1, 0.0, ticks));
+        for (i64 i = first; i < intervals && i <= last; ++i)
+            values.push_back(static_cast<int>(minValue + i * step));
+    }
+    if (window.From <= travel && travel <= window.To) values.push_back(maxValue);
     return values;
 }
 
@@ -72,7 +98,8 @@ std::vector<TTickMark> TrackBarTicks(const TSliderMapping& m, const TTickSetting
     const i64 nearBase = i64{vertical ? s.Gutter.Left : s.Gutter.Top} - s.ScaleOffset;
     const i64 farBase = i64{vertical ? s.Gutter.Right : s.Gutter.Bottom} + s.ScaleOffset;
     const int half = (vertical ? m.ThumbHeight : m.ThumbWidth) / 2;
-    for (int value : TickValues(m.MinValue, m.MaxValue, s.Frequency, m.Track.Travel)) {
+    for (int value :
+         TickValues(m.MinValue, m.MaxValue, s.Frequency, m.Track.Travel, VisibleWindow(m))) {
         const int at = Coord(i64{ValueToOffset(m, value)} + half);
         const int length =
             value == m.MinValue || value == m.MaxValue ? kEndTickLength : kInnerTickLength;

@@ -4,6 +4,8 @@
 // track, same mirroring). Settings may hold any int; nothing here overflows, and the number of
 // ticks is bounded by the pixels of the travel, not by the range.
 
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "instruments/base/vrtypes.h"
@@ -16,10 +18,20 @@ namespace mox {
 // across it.
 TRect GutterRect(TSize client, TVrOrientation orientation, int borderWidth, int gutterWidth);
 
+// The pixels along the travel (0 at the minimum end, `travel` at the maximum) where ticks are
+// wanted; a picture asks only for what it shows, so a track far longer than the control costs
+// only the ticks on it.
+struct TTickWindow {
+    std::int64_t From = std::numeric_limits<std::int64_t>::min();
+    std::int64_t To = std::numeric_limits<std::int64_t>::max();
+};
+
 // The values the ticks mark: MinValue, then steps of `frequency` × g, with the last tick marking
 // MaxValue; g is the smallest whole number that keeps ticks at least 4 pixels apart over `travel`.
-// None without a positive frequency or travel, or for a reversed range.
-std::vector<int> TickValues(int minValue, int maxValue, int frequency, int travel);
+// Only ticks within `window` (and a tick on either side of it) are listed. None without a positive
+// frequency or travel, or for a reversed range.
+std::vector<int> TickValues(int minValue, int maxValue, int frequency, int travel,
+                            TTickWindow window = {});
 
 // One tick: the pixels of a one-pixel line.
 struct TTickMark {

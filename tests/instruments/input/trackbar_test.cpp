@@ -75,6 +75,26 @@ TEST(TrackBarGeometryTest, DenseTicksThinOutToFourPixelsAndStillMarkTheMaximum) 
     }
 }
 
+// A track far longer than the control (a border below zero) lists only the ticks it shows.
+TEST(TrackBarGeometryTest, TicksBeyondTheControlAreLeftOut) {
+    for (TVrSliderStyle style : {TVrSliderStyle::ssBottomLeft, TVrSliderStyle::ssTopRight}) {
+        SCOPED_TRACE(static_cast<int>(style));
+        TSliderMapping m = NewTrackBarMapping(kMin, kMax, style);
+        m.Track = SliderTrack({0, 0, 175, 45}, kMin, 0, TVrOrientation::voHorizontal, 9, 17);
+        ASSERT_GT(m.Track.Travel, 1 << 27);
+        const TRect gutter = GutterRect({175, 45}, TVrOrientation::voHorizontal, kMin, 9);
+        const auto ticks = TrackBarTicks(m, {gutter, 1, 5, TVrTickMarks::tmTopLeft});
+        ASSERT_FALSE(ticks.empty());
+        EXPECT_LE(ticks.size(), 175u / 4 + 4);
+        // Every tick inside the control is listed: from the left end 4 pixels apart. (Running
+        // top-right, the track's far end lies beyond int and its ticks all left of the control.)
+        int inside = 0;
+        for (const TTickMark& tick : ticks)
+            if (tick.Pixels.Left >= 0 && tick.Pixels.Left < 175) ++inside;
+        EXPECT_GE(inside, style == TVrSliderStyle::ssBottomLeft ? 175 / 4 - 1 : 0);
+    }
+}
+
 TEST(TrackBarGeometryTest, NothingToDivideByDrawsNoTicksOrOne) {
     EXPECT_TRUE(TickValues(0, 100, 0, 146).empty());
     EXPECT_TRUE(TickValues(0, 100, -10, 146).empty());
@@ -281,6 +301,13 @@ TEST_F(TrackBarTest, SettingsAtTheEndsOfIntPaintAndTakeInput) {
          }},
         {"border at the top of int", [](TVrTrackBar* b) { b->SetBorderWidth(kMax); }},
         {"border at the bottom of int", [](TVrTrackBar* b) { b->SetBorderWidth(kMin); }},
+        {"a track far beyond the control, ticks every step of the whole range",
+         [](TVrTrackBar* b) {
+             b->SetBorderWidth(kMin);
+             b->SetMinValue(kMin);
+             b->SetMaxValue(kMax);
+             b->SetFrequency(1);
+         }},
         {"gutter widths", [](TVrTrackBar* b) { b->SetGutterWidth(kMin); }},
         {"huge gutter", [](TVrTrackBar* b) { b->SetGutterWidth(kMax); }},
         {"scale offsets", [](TVrTrackBar* b) { b->SetScaleOffset(kMin); }},
