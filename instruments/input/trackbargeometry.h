@@ -36,7 +36,6 @@ std::vector<int> TickValues(int minValue, int maxValue, int frequency, int trave
 // One tick: the pixels of a one-pixel line.
 struct TTickMark {
     TRect Pixels;
-    bool operator==(const TTickMark&) const = default;
 };
 
 struct TTickSettings {

@@ -181,7 +181,7 @@ void TVrSwitch::Notification(TComponent* component, TOperation operation) {
 
 void TVrSwitch::Loaded() {
     TVrCustomImageControl::Loaded();
-    // The thumb states may have been read after the thumb.
+    // The thumb states may have been read after the thumb; the size waited for the slots.
     LoadThumb();
 }
 
@@ -200,7 +200,10 @@ void TVrSwitch::ThumbChanged() {
     RedrawControl();
 }
 
+// Not while loading: the settings arrive one by one, and sizing for each on the way would leave
+// a cross axis grown by one that came before the orientation. Loaded sizes once, for them all.
 void TVrSwitch::SizeToSlots() {
+    if (Loading()) return;
     const TSize size = SwitchSize({Width(), Height()}, FOrientation,
                                   {FThumb.Width(), FThumb.Height()}, FPositions, FBorderWidth);
     SetBounds(Left(), Top(), size.cx, size.cy);
