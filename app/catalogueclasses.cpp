@@ -3,6 +3,8 @@
 #include <array>
 
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrswitch.h"
+#include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrborder.h"
@@ -43,7 +45,8 @@ const TClassInfo* ImplementedClass(QStringView name) {
         &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
         &TVrLed::StaticClass(),          &TVrMatrix::StaticClass(),
         &TVrBorder::StaticClass(),       &TVrGradient::StaticClass(),
-        &TVrScope::StaticClass()};
+        &TVrScope::StaticClass(),        &TVrSwitch::StaticClass(),
+        &TVrTrackBar::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/catalogue.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrswitch.h"
+#include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrled.h"
@@ -50,6 +52,13 @@ void ApplyCreationSettings(TControl& control) {
         angular->SetSpacing(35);
     } else if (auto* slider = dynamic_cast<TVrSlider*>(&control)) {
         slider->SetTabStop(true);
+    } else if (auto* selector = dynamic_cast<TVrSwitch*>(&control)) {
+        selector->SetTabStop(true);
+    } else if (auto* trackBar = dynamic_cast<TVrTrackBar*>(&control)) {
+        trackBar->SetTabStop(true);
+        trackBar->SetParentColor(false);
+        trackBar->SetColor(clSilver);
+        trackBar->SetBorderWidth(1);
     } else if (auto* led = dynamic_cast<TVrLed*>(&control)) {
         led->SetTransparent(true);
     } else if (auto* bar = dynamic_cast<TVrProgressBar*>(&control)) {

@@ -19,6 +19,7 @@
 #include "propsheets/rackpropsdialog.h"
 #include "propsheets/scopesheet.h"
 #include "propsheets/standardsheets.h"
+#include "propsheets/trackbarsheets.h"
 
 namespace mox {
 
@@ -34,7 +35,7 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 16> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 18> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
@@ -46,6 +47,8 @@ constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 16> kSh
     {u"TVrGradient", GradientSheet},
     {u"TVrScope", ScopeSheet},
     {u"TVrSlider", SliderSheet},
+    {u"TVrSwitch", SwitchSheet},
+    {u"TVrTrackBar", TrackBarSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},
     {u"TMemo", MemoSheet},

@@ -15,6 +15,8 @@
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrcontrols.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrswitch.h"
+#include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrborder.h"
@@ -302,31 +304,53 @@ void BM_NumericValueChange(benchmark::State& state) {
                                  [](TVrNum& num, int step) { num.SetValue(step * 1237 % 10000); });
 }
 
-// The slider has a window of its own: each setter repaints it at once.
-void PaintSlider(benchmark::State& state, bool moveThumb) {
+// The windowed instruments (slider, track bar, switch) paint at once on each setter, in their own
+// window; the control at its default size, shown, painted after each `change(control, step)`.
+template <class Control, class Change>
+void PaintWindowedAfterEachChange(benchmark::State& state, Change change) {
     TComponent owner(nullptr);
     auto* form = new TForm(&owner);
-    form->SetBounds(0, 0, 100, 220);
-    auto* slider = new TVrSlider(&owner);
-    slider->SetParent(form);
+    auto* control = new Control(&owner);
+    form->SetBounds(0, 0, control->Width() + 20, control->Height() + 20);
+    control->SetParent(form);
     form->Show();
     TApplication::Instance().ProcessMessages();
-    int value = 0;
-    bool flip = false;
+    int step = 0;
     for (auto _ : state) {
-        if (moveThumb)
-            slider->SetPosition(value = NextValue(value));
-        else
-            slider->SetBorderColor((flip = !flip) ? clGray : clBtnFace);
-        benchmark::DoNotOptimize(slider->Image().Width());
+        change(*control, ++step);
+        benchmark::DoNotOptimize(control->Image().Width());
     }
 }
 
 void BM_SliderPaint(benchmark::State& state) {
-    PaintSlider(state, false);
+    PaintWindowedAfterEachChange<TVrSlider>(state, [](TVrSlider& slider, int step) {
+        slider.SetBorderColor(step % 2 ? clGray : clBtnFace);
+    });
 }
 void BM_SliderPositionChange(benchmark::State& state) {
-    PaintSlider(state, true);
+    PaintWindowedAfterEachChange<TVrSlider>(state, [](TVrSlider& slider, int step) {
+        slider.SetPosition(step * kValueStep % kValueSpan);
+    });
+}
+
+void BM_TrackBarPaint(benchmark::State& state) {
+    // The face made afresh.
+    PaintWindowedAfterEachChange<TVrTrackBar>(
+        state, [](TVrTrackBar& bar, int step) { bar.SetTickColor(step % 2 ? clNavy : clBlack); });
+}
+void BM_TrackBarPositionChange(benchmark::State& state) {
+    PaintWindowedAfterEachChange<TVrTrackBar>(
+        state, [](TVrTrackBar& bar, int step) { bar.SetPosition(step * kValueStep % kValueSpan); });
+}
+
+void BM_SwitchPaint(benchmark::State& state) {
+    PaintWindowedAfterEachChange<TVrSwitch>(state, [](TVrSwitch& selector, int step) {
+        selector.SetBorderColor(step % 2 ? clGray : clBtnFace);
+    });
+}
+void BM_SwitchOffsetChange(benchmark::State& state) {
+    PaintWindowedAfterEachChange<TVrSwitch>(
+        state, [](TVrSwitch& selector, int step) { selector.SetOffset(step % 4); });
 }
 
 // A rack of 25 × 20 small meters whose values all change, then the whole form paints through
@@ -399,6 +423,10 @@ BENCHMARK(BM_ScopePaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScopeTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderPositionChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrackBarPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrackBarPositionChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwitchPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwitchOffsetChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RackOf500Meters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RackOf500MetersLive)->Unit(benchmark::kMillisecond);
 

@@ -1,12 +1,26 @@
 #include "instruments/input/slidergeometry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "instruments/base/vrdraw.h"
 #include "instruments/base/vrmapping.h"
 
 namespace mox {
+
+namespace {
+
+// PixelToValue with the distance from the minimum rounded to a multiple of `step` (> 0).
+int SnappedPixelToValue(std::int64_t offset, int travel, const TSliderMapping& m, int step) {
+    const double span = static_cast<double>(RangeSpan(m.MinValue, m.MaxValue));
+    const double scaled = std::nearbyint(static_cast<double>(offset) * span / travel);
+    const double snapped = std::nearbyint(scaled / step) * step;
+    const double value = std::max(0.0, snapped) + m.MinValue;
+    return RoundToInt(std::min(value, static_cast<double>(m.MaxValue)));
+}
+
+}  // namespace
 
 TSliderTrack SliderTrack(const TRect& client, int borderWidth, int thumbIndent,
                          TVrOrientation orientation, int thumbWidth, int thumbHeight) {
@@ -30,15 +44,24 @@ int ValueToOffset(const TSliderMapping& m, int position) {
     return static_cast<int>(offset);
 }
 
-int OffsetToValue(const TSliderMapping& m, int p) {
+int OffsetToValue(const TSliderMapping& m, int p, int step) {
     const TSliderTrack& t = m.Track;
     if (t.Travel <= 0) return m.MinValue;
     std::int64_t q = std::clamp<std::int64_t>(p, t.Start, std::int64_t{t.Start} + t.Travel);
     if (m.Orientation == TVrOrientation::voVertical)
         q = std::int64_t{m.ClientHeight} - q - m.ThumbHeight;
-    const int value = PixelToValue(q - t.Start, t.Travel, m.MinValue, m.MaxValue);
+    const int value = step > 0 ? SnappedPixelToValue(q - t.Start, t.Travel, m, step)
+                               : PixelToValue(q - t.Start, t.Travel, m.MinValue, m.MaxValue);
     if (m.Style == TVrSliderStyle::ssBottomLeft) return value;
     return SaturatedInt(std::int64_t{m.MaxValue} + m.MinValue - value);
+}
+
+TRect ThumbRectAt(const TSliderMapping& m, int position) {
+    // Pulled into the canvas's space, so the far edge cannot pass the end of int.
+    const int offset = LimitCoord(ValueToOffset(m, position));
+    if (m.Orientation == TVrOrientation::voHorizontal)
+        return Bounds(offset, (m.ClientHeight - m.ThumbHeight) / 2, m.ThumbWidth, m.ThumbHeight);
+    return Bounds((m.ClientWidth - m.ThumbWidth) / 2, offset, m.ThumbWidth, m.ThumbHeight);
 }
 
 std::vector<TSliderTick> SliderTicks(TSize size, TVrOrientation orientation, TVrSliderStyle style,

@@ -1,7 +1,9 @@
 #pragma once
-// Where a slider's thumb sits for a value, which value a thumb position means, and where its
-// ticks go: pure arithmetic on the control's size and settings, so each can be checked without a
-// window. Settings may hold any int (a rack file can); nothing here overflows for them.
+// Where a thumb sits for a value, which value a thumb position means, and where a slider's ticks
+// go: pure arithmetic on the control's size and settings, so each can be checked without a
+// window. The slider, the track bar and the switch all place their thumbs through it, and paint,
+// hit-test and drag from the same rectangle. Settings may hold any int (a rack file can); nothing
+// here overflows for them.
 
 #include <vector>
 
@@ -11,6 +13,12 @@
 namespace mox {
 
 MOX_ENUM(TVrSliderStyle, ssBottomLeft, ssTopRight)
+
+// The track bar and the switch name the same two ends with the level bar's style.
+constexpr TVrSliderStyle SliderStyleOf(TVrProgressStyle style) {
+    return style == TVrProgressStyle::psBottomLeft ? TVrSliderStyle::ssBottomLeft
+                                                   : TVrSliderStyle::ssTopRight;
+}
 
 struct TSliderTrack {
     TRect Track;  // the thumb's travel area
@@ -31,14 +39,19 @@ struct TSliderMapping {
     int ThumbWidth;
     int ThumbHeight;
     int ClientHeight;
+    int ClientWidth;
 };
 
 // The thumb's leading coordinate (left or top) for `position`. An empty range or a track
 // shorter than the thumb puts the thumb at the minimum end.
 int ValueToOffset(const TSliderMapping& m, int position);
 // The position a thumb whose leading coordinate is `p` stands for; the minimum when the track
-// leaves the thumb no room.
-int OffsetToValue(const TSliderMapping& m, int p);
+// leaves the thumb no room. With a `step` above 0 the distance from the minimum is rounded to a
+// multiple of it (the end value is still reached: the result never passes MaxValue).
+int OffsetToValue(const TSliderMapping& m, int p, int step = 0);
+// The thumb's rectangle at `position`: along the axis at ValueToOffset, centred across it in the
+// client area. Painting, the mouse and the keyboard all ask this, never a stored rectangle.
+TRect ThumbRectAt(const TSliderMapping& m, int position);
 
 // One tick of a tick image: its band, clipped to the image, and whether the band's own top-left
 // corner lies an odd number of pixels (columns plus rows) from the image's. A checkered tick is

@@ -5,8 +5,6 @@
 #include "instruments/base/vrdraw.h"
 #include "instruments/base/vrfacecache.h"
 #include "instruments/base/vrmapping.h"
-#include "instruments/base/vrresources.h"
-#include "toolkit/controls/application.h"
 #include "toolkit/core/classbuilder.h"
 #include "toolkit/graphics/canvas.h"
 
@@ -85,7 +83,6 @@ TVrSlider::TVrSlider(TComponent* owner)
     : TVrCustomImageControl(owner),
       FBevel(std::make_unique<TVrBevel>()),
       FPalette(std::make_unique<TVrPalette>()),
-      FThumb(std::make_unique<TBitmap>()),
       FUnlit(std::make_unique<TBitmap>()),
       FLit(std::make_unique<TBitmap>()) {
     SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
@@ -256,37 +253,16 @@ TSliderMapping TVrSlider::Mapping() const {
             FMaxValue,
             ThumbWidth(),
             ThumbHeight(),
-            ClientHeight()};
+            ClientHeight(),
+            ClientWidth()};
 }
 
 void TVrSlider::LoadThumb() {
     FFace.Invalidate();
-    const TBitmap* custom = FBitmapList ? FBitmapList->GetBitmap(FThumbImageIndex) : nullptr;
-    if (custom) FThumb->Assign(custom);
-    if (!custom || FThumb->Empty())
-        LoadBuiltinBitmap(*FThumb, FOrientation == TVrOrientation::voVertical
-                                       ? QStringLiteral("VRSLIDERTHUMB_HORI")
-                                       : QStringLiteral("VRSLIDERTHUMB_VERT"));
-    FThumbWidth = FThumb->Width() / FThumbStates;
-    FThumbRect = Bounds(0, 0, FThumbWidth, ThumbHeight());
-    CenterThumb();
-}
-
-void TVrSlider::CenterThumb() {
-    if (FOrientation == TVrOrientation::voHorizontal)
-        FThumbRect = Bounds(FThumbRect.Left, (ClientHeight() - ThumbHeight()) / 2, ThumbWidth(),
-                            ThumbHeight());
-    else
-        FThumbRect =
-            Bounds((ClientWidth() - ThumbWidth()) / 2, FThumbRect.Top, ThumbWidth(), ThumbHeight());
-}
-
-void TVrSlider::PlaceThumb() {
-    const int offset = ValueToOffset(Mapping(), FPosition);
-    if (FOrientation == TVrOrientation::voHorizontal)
-        FThumbRect = Bounds(offset, FThumbRect.Top, ThumbWidth(), ThumbHeight());
-    else
-        FThumbRect = Bounds(FThumbRect.Left, offset, ThumbWidth(), ThumbHeight());
+    FThumb.Load(FBitmapList, FThumbImageIndex,
+                FOrientation == TVrOrientation::voVertical ? QStringLiteral("VRSLIDERTHUMB_HORI")
+                                                           : QStringLiteral("VRSLIDERTHUMB_VERT"),
+                FThumbStates);
 }
 
 // --- Painting -------------------------------------------------------------------------------
@@ -330,8 +306,10 @@ void TVrSlider::DrawTicks(TBitmap& image, TColor color) const {
 void TVrSlider::Paint() {
     TBitmap& image = SizedImage();
     FFace.Ensure(image, [this](TBitmap& face) { PaintFace(*face.Canvas()); });
-    PaintLit(image);
-    PaintThumb(*image.Canvas());
+    const TRect thumb = ThumbRect();
+    PaintLit(image, thumb);
+    FThumb.Draw(*image.Canvas(), thumb, Enabled(),
+                FOptions.Contains(TVrSliderOption::soThumbOpaque));
     TVrCustomImageControl::Paint();
 }
 
@@ -348,23 +326,22 @@ void TVrSlider::PaintFace(TCanvas& canvas) {
     FTickArea = work;
 }
 
-void TVrSlider::PaintLit(TBitmap& image) {
-    PlaceThumb();
+void TVrSlider::PaintLit(TBitmap& image, const TRect& thumb) {
     const TRect work = FTickArea;
     TRect dest = work;
     TRect src = BitmapRect(*FLit);
     const bool vertical = FOrientation == TVrOrientation::voVertical;
     if (!vertical && FStyle == TVrSliderStyle::ssBottomLeft) {
-        dest.Right = FThumbRect.Left + ThumbWidth() / 2;
+        dest.Right = thumb.Left + ThumbWidth() / 2;
         src.Right = dest.Width();
     } else if (!vertical) {
-        dest.Left = FThumbRect.Right - ThumbWidth() / 2;
+        dest.Left = thumb.Right - ThumbWidth() / 2;
         src.Left = dest.Left - work.Left;
     } else if (FStyle == TVrSliderStyle::ssTopRight) {
-        dest.Bottom = FThumbRect.Bottom - ThumbHeight() / 2;
+        dest.Bottom = thumb.Bottom - ThumbHeight() / 2;
         src.Bottom = dest.Height();
     } else {
-        dest.Top = FThumbRect.Top + ThumbHeight() / 2;
+        dest.Top = thumb.Top + ThumbHeight() / 2;
         src.Top = dest.Top - work.Top;
     }
     if (dest.Width() <= 0 || dest.Height() <= 0) return;
@@ -377,32 +354,11 @@ void TVrSlider::PaintLit(TBitmap& image) {
         canvas.CopyRect(dest, *FLit->Canvas(), src);
 }
 
-TVrThumbState TVrSlider::ThumbState() const {
-    using enum TVrThumbState;
-    TVrThumbState state = Normal;
-    if (!Enabled()) state = Disabled;
-    if (FDragging) state = Dragging;
-    if (FHot && !FDragging) state = Hot;
-    return static_cast<int>(state) < FThumbStates ? state : Normal;
-}
-
-void TVrSlider::PaintThumb(TCanvas& canvas) {
-    const int picture = static_cast<int>(ThumbState());
-    const TColor key = FThumb->TransparentColor();
-    canvas.Brush()->SetColor(key);
-    canvas.Brush()->SetStyle(FOptions.Contains(TVrSliderOption::soThumbOpaque)
-                                 ? TBrushStyle::bsSolid
-                                 : TBrushStyle::bsClear);
-    canvas.BrushCopy(FThumbRect, *FThumb,
-                     Bounds(picture * ThumbWidth(), 0, ThumbWidth(), ThumbHeight()), key);
-}
-
 void TVrSlider::WndProc(TMessage& message) {
     TVrCustomImageControl::WndProc(message);
     switch (message.Msg) {
         case WM_WINDOWPOSCHANGED:
             InvalidateTicks();
-            CenterThumb();
             RedrawControl();
             break;
         case CM_COLORCHANGED:
@@ -443,15 +399,8 @@ void TVrSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
     if (button == TMouseButton::mbLeft) {
         if (TabStop() && CanFocus()) SetFocus();
         const bool horizontal = FOrientation == TVrOrientation::voHorizontal;
-        if (FThumbRect.Contains({x, y})) {
-            FDragging = true;
-            FGrabOffset = horizontal ? x - FThumbRect.Left : y - FThumbRect.Top;
-            if (FOptions.Contains(TVrSliderOption::soMouseClip)) {
-                const TPoint topLeft = ClientToScreen({0, 0});
-                TApplication::Instance().ConfineCursor(
-                    Bounds(topLeft.X, topLeft.Y, ClientWidth(), ClientHeight()));
-                FClipped = true;
-            }
+        if (FThumb.Press(*this, ThumbRect(), {x, y}, horizontal,
+                         FOptions.Contains(TVrSliderOption::soMouseClip))) {
             RedrawControl();
         } else if (FOptions.Contains(TVrSliderOption::soActiveClick)) {
             SetPosition(OffsetToValue(Mapping(),
@@ -462,32 +411,19 @@ void TVrSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 }
 
 void TVrSlider::MouseMove(TShiftState shift, int x, int y) {
-    if (FDragging) {
-        const int p = FOrientation == TVrOrientation::voHorizontal ? x : y;
-        SetPosition(OffsetToValue(Mapping(), p - FGrabOffset));
-    } else {
-        SetHot(FThumbRect.Contains({x, y}));
+    if (FThumb.Dragging()) {
+        const bool horizontal = FOrientation == TVrOrientation::voHorizontal;
+        SetPosition(OffsetToValue(Mapping(), FThumb.DragLead({x, y}, horizontal)));
+    } else if (FThumb.SetHot(ThumbRect().Contains({x, y}))) {
+        RedrawControl();
     }
-    ShowThumbCursor(FThumbRect.Contains({x, y}));
+    ShowThumbCursor(ThumbRect().Contains({x, y}));
     TVrCustomImageControl::MouseMove(shift, x, y);
 }
 
 void TVrSlider::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (FDragging) {
-        FDragging = false;
-        RedrawControl();
-    }
-    if (FClipped) {
-        TApplication::Instance().FreeCursor();
-        FClipped = false;
-    }
+    if (FThumb.Release()) RedrawControl();
     TVrCustomImageControl::MouseUp(button, shift, x, y);
-}
-
-void TVrSlider::SetHot(bool value) {
-    if (value == FHot) return;
-    FHot = value;
-    RedrawControl();
 }
 
 void TVrSlider::ShowThumbCursor(bool overThumb) {

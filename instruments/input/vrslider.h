@@ -13,16 +13,12 @@
 #include "instruments/base/vrfacecache.h"
 #include "instruments/base/vrpalette.h"
 #include "instruments/input/slidergeometry.h"
+#include "instruments/input/vrthumb.h"
 
 namespace mox {
 
 MOX_ENUM(TVrSliderOption, soActiveClick, soMouseClip, soHandPoint, soThumbOpaque)
 using TVrSliderOptions = TSet<TVrSliderOption>;
-
-// The pictures side by side in a thumb bitmap, in this order. A bitmap with fewer pictures
-// (ThumbStates) shows the normal one for the states it lacks.
-enum class TVrThumbState { Normal, Disabled, Dragging, Hot };
-constexpr int kMaxThumbStates = 4;
 
 class TVrSlider : public TVrCustomImageControl {
     MOX_CLASS
@@ -73,16 +69,16 @@ public:
 
     // What painting and the mouse work from.
     TSliderMapping Mapping() const;
-    TRect ThumbRect() const { return FThumbRect; }
-    const TBitmap& Thumb() const { return *FThumb; }
+    TRect ThumbRect() const { return ThumbRectAt(Mapping(), FPosition); }
+    const TBitmap& Thumb() const { return FThumb.Bitmap(); }
     // The unlit and lit tick pictures, made at the first paint after what they show changed.
     const TBitmap& UnlitTicks() const { return *FUnlit; }
     const TBitmap& LitTicks() const { return *FLit; }
-    bool Dragging() const { return FDragging; }
-    bool Hot() const { return FHot; }
+    bool Dragging() const { return FThumb.Dragging(); }
+    bool Hot() const { return FThumb.Hot(); }
     // The picture the thumb shows: hot under the pointer unless dragged, else dragged, else
     // disabled, else normal.
-    TVrThumbState ThumbState() const;
+    TVrThumbState ThumbState() const { return FThumb.State(Enabled()); }
     // The face as last painted (empty until the first paint) and whether it is still current.
     const TVrFaceCache& Face() const { return FFace; }
 
@@ -117,22 +113,18 @@ private:
         RedrawControl();
     }
     void LoadThumb();
-    void CenterThumb();
     void InvalidateTicks() {
         FTicksStale = true;
         FFace.Invalidate();
     }
     void BuildTickImages();
     void DrawTicks(TBitmap& image, TColor color) const;
-    void PlaceThumb();
     // The face: background, frame, bevel and unlit ticks.
     void PaintFace(TCanvas& canvas);
     // The moving part: the ticks lit up to the thumb, and the thumb.
-    void PaintLit(TBitmap& image);
-    void PaintThumb(TCanvas& canvas);
-    int ThumbWidth() const { return FThumbWidth; }
-    int ThumbHeight() const { return FThumb->Height(); }
-    void SetHot(bool value);
+    void PaintLit(TBitmap& image, const TRect& thumb);
+    int ThumbWidth() const { return FThumb.Width(); }
+    int ThumbHeight() const { return FThumb.Height(); }
     void ShowThumbCursor(bool overThumb);
 
     int FMaxValue = 100;
@@ -156,19 +148,13 @@ private:
     TVrBitmapList* FBitmapList = nullptr;
     TVrChangeLink FBitmapLink;
 
-    std::unique_ptr<TBitmap> FThumb;
-    int FThumbWidth = 0;
-    TRect FThumbRect;
+    TVrThumb FThumb;
     std::unique_ptr<TBitmap> FUnlit;
     std::unique_ptr<TBitmap> FLit;
     bool FTicksStale = true;
     TVrFaceCache FFace;
     TRect FTickArea;  // inside the frame and bevel, as the face was painted
-    int FGrabOffset = 0;
-    bool FDragging = false;
-    bool FHot = false;
     bool FFocused = false;
-    bool FClipped = false;
 };
 
 }  // namespace mox

@@ -1,5 +1,7 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
+#include "instruments/input/vrswitch.h"
+#include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrborder.h"
 #include "instruments/output/vrgradient.h"
@@ -183,6 +185,22 @@ TEST_F(ShellTest, ScopeIsPlacedStillWithOneChannelAndAOneMillisecondTimer) {
                            scope->Channels()->Count()}),
               (std::vector{10, 1, 1, 1}));
     EXPECT_FALSE(scope->Active() || scope->AnimateGrid() || scope->Timer().Enabled());
+}
+
+TEST_F(ShellTest, TrackBarAndSwitchArePlacedWithTheirCreationSettings) {
+    auto* bar = dynamic_cast<TVrTrackBar*>(Place("TrackBar", {8, 8}));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Name(), "tbar1");
+    EXPECT_TRUE(bar->TabStop());
+    EXPECT_FALSE(bar->ParentColor());
+    EXPECT_EQ(bar->Color(), clSilver);
+    EXPECT_EQ(bar->BorderWidth(), 1);
+    auto* selector = dynamic_cast<TVrSwitch*>(Place("Switch", {8, 80}));
+    ASSERT_NE(selector, nullptr);
+    EXPECT_EQ(selector->Name(), "switch1");
+    EXPECT_TRUE(selector->TabStop());
+    EXPECT_EQ((TPoint{selector->Width(), selector->Height()}), (TPoint{29, 50}));
+    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"switch1", "tbar1"}));
 }
 
 TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPoint) {

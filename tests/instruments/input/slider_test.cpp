@@ -29,7 +29,8 @@ TSliderMapping DefaultMapping(TVrSliderStyle style = TVrSliderStyle::ssBottomLef
             100,
             30,
             13,
-            171};
+            171,
+            36};
 }
 
 TEST(SliderGeometryTest, DefaultTrackMapsBothWaysWithTheMinimumAtTheBottom) {
@@ -59,7 +60,8 @@ TEST(SliderGeometryTest, HorizontalMirrorsOnlyWhenTheMinimumIsAtTheRight) {
                      100,
                      13,
                      30,
-                     36};
+                     36,
+                     171};
     EXPECT_EQ(ValueToOffset(m, 0), 3);
     EXPECT_EQ(ValueToOffset(m, 100), 155);
     EXPECT_EQ(OffsetToValue(m, 155), 100);
@@ -208,6 +210,18 @@ TEST_F(SliderTest, ClickBesideTheThumbNeedsActiveClickAndDraggingPinsAtTheEnds) 
     Send(WM_MOUSEMOVE, 18, 900, MK_LBUTTON);
     EXPECT_EQ(Slider->Position(), 0);
     Send(WM_LBUTTONUP, 18, 900);
+    EXPECT_FALSE(Slider->Dragging());
+}
+
+// The thumb is found where it is drawn, without a paint first, also after a resize.
+TEST_F(SliderTest, ThumbIsTakenBeforeAnyPaint) {
+    Slider->SetBounds(Slider->Left(), Slider->Top(), 60, 171);
+    EXPECT_EQ(Slider->ThumbRect(), (TRect{15, 155, 45, 168}));
+    Send(WM_LBUTTONDOWN, 40, 160, MK_LBUTTON);
+    EXPECT_TRUE(Slider->Dragging());
+    Send(WM_MOUSEMOVE, 40, 160 - 76, MK_LBUTTON);
+    EXPECT_EQ(Slider->Position(), 50);
+    Send(WM_LBUTTONUP, 40, 84);
     EXPECT_FALSE(Slider->Dragging());
 }
 
