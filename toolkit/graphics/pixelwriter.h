@@ -48,6 +48,8 @@ public:
         if (!FSource->ColorAt(x, y, color)) return;
         pixel = FMode == TPenMode::pmCopy ? color : CombinePixel(FMode, color, pixel);
     }
+    // Whether every pixel simply becomes Color().
+    bool IsCopy() const { return FCopy; }
     // Whether every pixel simply becomes Color(), an opaque colour.
     bool IsOpaqueCopy() const { return FCopy && qAlpha(FColor) == 0xFF; }
     QRgb Color() const { return FColor; }
