@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "instruments/input/vrcheckled.h"
+#include "instruments/input/vrpowerbutton.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrspinner.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrangularmeter.h"
 #include "instruments/output/vrborder.h"
@@ -41,7 +44,9 @@ const TClassInfo* ImplementedClass(QStringView name) {
         &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
         &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
         &TVrLed::StaticClass(),          &TVrMatrix::StaticClass(),
-        &TVrBorder::StaticClass(),       &TVrGradient::StaticClass()};
+        &TVrBorder::StaticClass(),       &TVrGradient::StaticClass(),
+        &TVrSpinner::StaticClass(),      &TVrPowerButton::StaticClass(),
+        &TVrCheckLed::StaticClass()};
     for (const TClassInfo* cls : implemented)
         if (cls->ClassName() == name) return cls;
     return nullptr;

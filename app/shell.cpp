@@ -8,6 +8,7 @@
 #include "app/rackcommands.h"
 #include "designer/formdesigner.h"
 #include "propsheets/angularmetersheet.h"
+#include "propsheets/inputbuttonsheets.h"
 #include "propsheets/instrumentsheets.h"
 #include "propsheets/ledsheet.h"
 #include "propsheets/levelbarsheet.h"
@@ -33,7 +34,7 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 18> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
@@ -44,6 +45,9 @@ constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 15> kSh
     {u"TVrBorder", BorderSheet},
     {u"TVrGradient", GradientSheet},
     {u"TVrSlider", SliderSheet},
+    {u"TVrSpinner", SpinnerSheet},
+    {u"TVrPowerButton", PowerButtonSheet},
+    {u"TVrCheckLed", CheckLedSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},
     {u"TMemo", MemoSheet},

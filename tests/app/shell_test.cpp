@@ -1,5 +1,8 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
+#include "instruments/input/vrcheckled.h"
+#include "instruments/input/vrpowerbutton.h"
+#include "instruments/input/vrspinner.h"
 #include "instruments/output/lcd.h"
 #include "instruments/output/vrborder.h"
 #include "instruments/output/vrgradient.h"
@@ -157,6 +160,29 @@ TEST_F(ShellTest, DisplaysArePlacedWithTheirCreationSettings) {
     EXPECT_EQ(led->Name(), "led1");
     EXPECT_TRUE(led->Transparent());
     EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"lbar1", "lcd1", "led1", "num1"}));
+}
+
+TEST_F(ShellTest, ButtonKindsArePlacedWithTheirCreationSettings) {
+    auto* spinner = dynamic_cast<TVrSpinner*>(Place("Spinner", {8, 8}));
+    ASSERT_NE(spinner, nullptr);
+    EXPECT_EQ(spinner->Name(), "spinner1");
+    EXPECT_TRUE(spinner->ParentColor());
+    EXPECT_EQ(spinner->Color(), Rack.Color());
+    auto* button = dynamic_cast<TVrPowerButton*>(Place("Power button", {80, 8}));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Name(), "pbutton1");
+    EXPECT_EQ(button->Caption(), "Power");
+    EXPECT_EQ((TPoint{button->Width(), button->Height()}), (TPoint{65, 25}));
+    EXPECT_TRUE(button->TabStop());
+    auto* led = dynamic_cast<TVrCheckLed*>(Place("CheckLed", {200, 8}));
+    ASSERT_NE(led, nullptr);
+    EXPECT_EQ(led->Name(), "checkled1");
+    EXPECT_EQ(led->Caption(), "");
+    EXPECT_EQ(led->Parent(), &Rack);
+    EXPECT_TRUE(led->TabStop());
+    EXPECT_EQ((TPoint{led->CheckWidth(), led->CheckHeight()}), (TPoint{13, 13}));
+    EXPECT_EQ((TPoint{led->Width(), led->Height()}), (TPoint{15, 15}));
+    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"checkled1", "pbutton1", "spinner1"}));
 }
 
 TEST_F(ShellTest, PanelsAndTheMatrixArePlacedWithTheirCreationSettings) {
