@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "instruments/base/vrdraw.h"
 #include "instruments/base/vrresources.h"
 #include "instruments/base/vrtimer.h"
 #include "toolkit/controls/application.h"
@@ -37,6 +38,7 @@ TVrSpinButton::TVrSpinButton(TComponent* owner)
     : TVrGraphicControl(owner),
       FPalette(std::make_unique<TVrPalette>()),
       FGlyphs(0, 0),
+      FGlyphFace(std::make_unique<TBitmap>()),
       FDrawn(std::make_unique<TBitmap>()) {
     SetBounds(Left(), Top(), kInitialSize, kInitialSize);
     using enum TControlStyleFlag;
@@ -46,10 +48,10 @@ TVrSpinButton::TVrSpinButton(TComponent* owner)
     SetColor(clBtnFace);
     SetParentColor(true);
     FPalette->OnChange = [this](TObject*) {
-        LoadGlyphs();
+        BuildGlyphs();
         RedrawControl();
     };
-    LoadGlyphs();
+    LoadStrip();
 }
 
 TVrSpinButton::~TVrSpinButton() = default;
@@ -57,20 +59,40 @@ TVrSpinButton::~TVrSpinButton() = default;
 void TVrSpinButton::SetKind(TSpinButtonKind value) {
     if (value == FKind) return;
     FKind = value;
-    LoadGlyphs();
+    LoadStrip();
     RedrawControl();
 }
 
-void TVrSpinButton::LoadGlyphs() {
+void TVrSpinButton::LoadStrip() {
+    LoadBuiltinBitmap(*FDrawn, StripName(FKind));
+    BuildGlyphs();
+}
+
+void TVrSpinButton::BuildGlyphs() {
     const TSize size = SpinGlyphSize(FKind);
     FGlyphs.SetSize(size.cx, size.cy);
-    LoadBuiltinBitmap(*FDrawn, StripName(FKind));
     TBitmap strip;
     strip.Assign(FDrawn.get());
     FPalette->Recolor(strip, kLowKey, kHighKey);
     // The see-through pixels are those of the strip as drawn, so an arrow recoloured into the
     // strip's transparent colour still shows.
     FGlyphs.AddMasked(strip, *FDrawn, FDrawn->TransparentColor());
+    FFaceGlyph = -1;
+}
+
+const TBitmap& TVrSpinButton::GlyphFace() {
+    const int index = static_cast<int>(Glyph());
+    const TColor color = ColorToRGB(Color());
+    if (index == FFaceGlyph && color == FFaceColor) return *FGlyphFace;
+    FGlyphFace->SetSize(FGlyphs.Width(), FGlyphs.Height());
+    TCanvas& canvas = *FGlyphFace->Canvas();
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush()->SetColor(color);
+    canvas.FillRect(BitmapRect(*FGlyphFace));
+    FGlyphs.Draw(canvas, 0, 0, index);
+    FFaceGlyph = index;
+    FFaceColor = color;
+    return *FGlyphFace;
 }
 
 TRect TVrSpinButton::GlyphRect() const {
@@ -92,7 +114,7 @@ void TVrSpinButton::Paint() {
     canvas.Brush()->SetColor(Color());
     canvas.FillRect(ClientRect());
     const TRect g = GlyphRect();
-    FGlyphs.Draw(canvas, g.Left, g.Top, static_cast<int>(Glyph()));
+    canvas.Draw(g.Left, g.Top, GlyphFace());
 }
 
 void TVrSpinButton::SetPressed(bool value) {
@@ -136,7 +158,7 @@ void TVrSpinButton::WndProc(TMessage& message) {
             RedrawControl();
             break;
         case CM_SYSCOLORCHANGE:
-            LoadGlyphs();
+            BuildGlyphs();
             RedrawControl();
             break;
         default:

@@ -52,12 +52,21 @@ protected:
     void SetPressed(bool value);
 
 private:
-    void LoadGlyphs();
+    // The kind's strip as drawn, then the arrows recoloured from it.
+    void LoadStrip();
+    // The arrows recoloured with the palette; the strip stays as loaded.
+    void BuildGlyphs();
+    const TBitmap& GlyphFace();
 
     TSpinButtonKind FKind = TSpinButtonKind::Up;
     bool FPressed = false;
     std::unique_ptr<TVrPalette> FPalette;
     TImageList FGlyphs;
+    // The arrow shown last on the button's colour, drawn again only when either changes: a
+    // press or release then costs two plain copies.
+    std::unique_ptr<TBitmap> FGlyphFace;
+    int FFaceGlyph = -1;
+    TColor FFaceColor = clNone;
     // The strip as drawn, before recolouring: its black outline stays black whatever the
     // palette, so the hit test keeps to the arrow's body.
     std::unique_ptr<TBitmap> FDrawn;

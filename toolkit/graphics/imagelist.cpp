@@ -11,6 +11,11 @@ namespace {
 
 constexpr QRgb kColorBits = 0x00FFFFFF;
 
+// Whether pixel x of a row of a one-bit mask is set.
+bool MaskBit(const uchar* row, int x) {
+    return (row[x >> 3] >> (x & 7)) & 1;
+}
+
 QRgb KeyOf(TColor color) {
     return ToQColor(color).rgb() & kColorBits;
 }
@@ -19,11 +24,20 @@ QRgb KeyOf(TColor color) {
 // masked pixels. The wanted colour when it is free; otherwise the lowest free one, found within
 // one more try than there are drawn colours.
 TColor FreeKey(const QImage& image, const QImage& mask, TColor wanted) {
+    const auto eachDrawn = [&](const auto& visit) {
+        const int width = image.width();
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            const uchar* masked = mask.constScanLine(y);
+            for (int x = 0; x < width; ++x)
+                if (!MaskBit(masked, x)) visit(row[x] & kColorBits);
+        }
+    };
+    bool taken = false;
+    eachDrawn([&, want = KeyOf(wanted)](QRgb c) { taken = taken || c == want; });
+    if (!taken) return wanted;
     std::unordered_set<QRgb> drawn;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (mask.pixelIndex(x, y) == 0) drawn.insert(image.pixel(x, y) & kColorBits);
-    if (!drawn.contains(KeyOf(wanted))) return wanted;
+    eachDrawn([&](QRgb c) { drawn.insert(c); });
     TColor key = clBlack;
     while (drawn.contains(KeyOf(key)))
         ++key;
@@ -47,8 +61,9 @@ int TImageList::AddMasked(const TBitmap& strip, TColor maskColor) {
 
 int TImageList::AddMasked(const TBitmap& strip, const TBitmap& maskSource, TColor maskColor) {
     if (FWidth == 0 || FHeight == 0 || strip.Empty()) return -1;
-    const QImage wholeMask =
-        maskSource.Image().createMaskFromColor(ToQColor(maskColor).rgb(), Qt::MaskInColor);
+    const QImage wholeMask = maskSource.Image()
+                                 .createMaskFromColor(ToQColor(maskColor).rgb(), Qt::MaskInColor)
+                                 .convertToFormat(QImage::Format_MonoLSB);
     const int first = Count();
     for (int top = 0; top + FHeight <= strip.Height(); top += FHeight) {
         for (int left = 0; left + FWidth <= strip.Width(); left += FWidth) {
@@ -64,10 +79,13 @@ int TImageList::AddMasked(const TBitmap& strip, const TBitmap& maskSource, TColo
             image.Keyed->SetSize(FWidth, FHeight);
             QImage& keyed = image.Keyed->Image();
             const QRgb key = ToQColor(image.Key).rgb();
-            for (int y = 0; y < FHeight; ++y)
+            for (int y = 0; y < FHeight; ++y) {
+                const auto* from = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+                auto* to = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+                const uchar* masked = image.Mask.constScanLine(y);
                 for (int x = 0; x < FWidth; ++x)
-                    keyed.setPixel(x, y,
-                                   image.Mask.pixelIndex(x, y) != 0 ? key : pixels.pixel(x, y));
+                    to[x] = MaskBit(masked, x) ? key : from[x] | 0xFF000000u;
+            }
             FImages.push_back(std::move(image));
         }
     }
@@ -87,7 +105,7 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
 
 bool TImageList::Opaque(int index, int x, int y) const {
     if (!Has(index) || x < 0 || y < 0 || x >= FWidth || y >= FHeight) return false;
-    return FImages[static_cast<std::size_t>(index)].Mask.pixelIndex(x, y) == 0;
+    return !MaskBit(FImages[static_cast<std::size_t>(index)].Mask.constScanLine(y), x);
 }
 
 TColor TImageList::Pixel(int index, int x, int y) const {

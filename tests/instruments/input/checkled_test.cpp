@@ -17,19 +17,6 @@ namespace {
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 
-TEST(CheckLedGeometryTest, BoxRingsSinkTheLampAndFlipOnlyTheOuterRing) {
-    const auto unchecked = CheckBoxRings(false);
-    const auto checked = CheckBoxRings(true);
-    EXPECT_EQ(unchecked[0], (TFrameStep{false, clBtnHighlight, clBlack, 1}));
-    EXPECT_EQ(checked[0], (TFrameStep{false, clBlack, clBtnHighlight, 1}));
-    for (std::size_t i = 1; i < 4; ++i)
-        EXPECT_EQ(unchecked[i], checked[i]);
-    EXPECT_EQ(unchecked[3], (TFrameStep{false, clBlack, clBtnHighlight, 1}));
-    EXPECT_EQ(CheckBoxFill(true, true), TCheckFill::Lit);
-    EXPECT_EQ(CheckBoxFill(false, true), TCheckFill::Checker);
-    EXPECT_EQ(CheckBoxFill(false, false), TCheckFill::Unlit);
-}
-
 TEST(CheckLedGeometryTest, AcceleratorIsTheCharacterAfterTheAmpersand) {
     struct Row {
         const char* Caption;
@@ -102,6 +89,13 @@ TEST_F(CheckLedTest, NewLedIsAnUnlitBoxCentredInTheControl) {
     EXPECT_EQ(image.Pixels(57, 10), clBlack);  // innermost ring, top-left
     EXPECT_EQ(image.Pixels(63, 13), clGreen);
     EXPECT_EQ(image.Pixels(2, 2), ColorToRGB(clBtnFace));
+    // Checked, the outer ring turns over and the lamp lights; the inner rings stay.
+    led->SetChecked(true);
+    const TBitmap& lit = Painted(led);
+    EXPECT_EQ(lit.Pixels(54, 7), clBlack);
+    EXPECT_EQ(lit.Pixels(73, 19), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(lit.Pixels(57, 10), clBlack);
+    EXPECT_EQ(lit.Pixels(63, 13), clLime);
 }
 
 TEST_F(CheckLedTest, RadioGroupUnchecksTheOthersOfTheSameParent) {

@@ -15,32 +15,6 @@ namespace {
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 
-TEST(PowerButtonGeometryTest, FrameStepsForEachState) {
-    const TPowerButtonColors c{
-        .Outline = clBlack, .Focus = clBlue, .Highlight = clWhite, .Shadow = clGray};
-    struct Row {
-        const char* Name;
-        bool Pressed, Focused;
-        std::vector<TFrameStep> Steps;
-    };
-    const Row rows[] = {
-        {"raised", false, false, {{false, clBlack, clBlack, 1}, {false, clWhite, clGray, 2}}},
-        {"raised, focused", false, true, {{false, clBlue, clBlue, 1}, {false, clWhite, clGray, 2}}},
-        {"pressed",
-         true,
-         false,
-         {{false, clBlack, clBlack, 1}, {true, clBlack, clWhite, 1}, {false, clGray, clBlack, 2}}},
-        {"pressed, focused",
-         true,
-         true,
-         {{false, clBlue, clBlue, 1}, {true, clBlack, clWhite, 1}, {false, clGray, clBlack, 2}}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        EXPECT_EQ(PowerButtonFrame(c, 1, 2, row.Pressed, row.Focused), row.Steps);
-    }
-}
-
 TEST(PowerButtonGeometryTest, ContentAndLampStayInsideTheCoordinateSpace) {
     EXPECT_EQ(PowerButtonContent({0, 0, 125, 25}, 1, 2), (TRect{3, 3, 122, 22}));
     EXPECT_EQ(PowerButtonContent({0, 0, 125, 25}, 255, 255).Left, 510);
