@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "instruments/input/vrcheckled.h"
+#include "instruments/input/vrpowerbutton.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrspinner.h"
 #include "instruments/input/vrswitch.h"
 #include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
@@ -27,37 +30,27 @@ namespace mox {
 namespace {
 
 // The catalogue's classes in the order the program registers them.
-constexpr std::array<const char16_t*, 22> kRegistrationOrder{
-    u"TLabel",          u"TVrGradient", u"TEdit",     u"TVrBorder",   u"TVrMeter",
-    u"TVrAngularMeter", u"TVrSlider",   u"TLcd",      u"TVrLed",      u"TVrProgressBar",
-    u"TVrMatrix",       u"TVrNum",      u"TVrScope",  u"TVrCheckLed", u"TMemo",
-    u"TVrPowerButton",  u"TVrSpinner",  u"TVrSwitch", u"TVrTrackBar", u"TVrPowerMeter",
-    u"TImage",          u"TComboBox"};
-
-// The kinds that have a class; a kind without one stays out of the registry and places nothing.
-const TClassInfo* ImplementedClass(QStringView name) {
-    static const std::array implemented{
-        &TLabel::StaticClass(),          &TEdit::StaticClass(),
-        &TMemo::StaticClass(),           &TImage::StaticClass(),
-        &TComboBox::StaticClass(),       &TVrMeter::StaticClass(),
-        &TVrAngularMeter::StaticClass(), &TVrSlider::StaticClass(),
-        &TVrPowerMeter::StaticClass(),   &TLcd::StaticClass(),
-        &TVrProgressBar::StaticClass(),  &TVrNum::StaticClass(),
-        &TVrLed::StaticClass(),          &TVrMatrix::StaticClass(),
-        &TVrBorder::StaticClass(),       &TVrGradient::StaticClass(),
-        &TVrScope::StaticClass(),        &TVrSwitch::StaticClass(),
-        &TVrTrackBar::StaticClass()};
-    for (const TClassInfo* cls : implemented)
-        if (cls->ClassName() == name) return cls;
-    return nullptr;
+const std::array<const TClassInfo*, 22>& RegistrationOrder() {
+    static const std::array<const TClassInfo*, 22> order{
+        &TLabel::StaticClass(),      &TVrGradient::StaticClass(),
+        &TEdit::StaticClass(),       &TVrBorder::StaticClass(),
+        &TVrMeter::StaticClass(),    &TVrAngularMeter::StaticClass(),
+        &TVrSlider::StaticClass(),   &TLcd::StaticClass(),
+        &TVrLed::StaticClass(),      &TVrProgressBar::StaticClass(),
+        &TVrMatrix::StaticClass(),   &TVrNum::StaticClass(),
+        &TVrScope::StaticClass(),    &TVrCheckLed::StaticClass(),
+        &TMemo::StaticClass(),       &TVrPowerButton::StaticClass(),
+        &TVrSpinner::StaticClass(),  &TVrSwitch::StaticClass(),
+        &TVrTrackBar::StaticClass(), &TVrPowerMeter::StaticClass(),
+        &TImage::StaticClass(),      &TComboBox::StaticClass()};
+    return order;
 }
 
 }  // namespace
 
 void RegisterCatalogueClasses(TClassRegistry& registry) {
-    for (const char16_t* name : kRegistrationOrder)
-        if (const TClassInfo* cls = ImplementedClass(QStringView(name)))
-            registry.RegisterClass(*cls);
+    for (const TClassInfo* cls : RegistrationOrder())
+        registry.RegisterClass(*cls);
 }
 
 const TClassRegistry& CatalogueClasses() {

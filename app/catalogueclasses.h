@@ -1,5 +1,5 @@
 #pragma once
-// The classes a rack file may name: the control kinds of the catalogue that have a class.
+// The classes a rack file may name: the classes of the catalogue's 22 control kinds.
 
 #include "toolkit/core/classregistry.h"
 

@@ -1,7 +1,10 @@
 #include "app/controlcreation.h"
 
 #include "app/catalogue.h"
+#include "instruments/input/vrcheckled.h"
+#include "instruments/input/vrpowerbutton.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrspinner.h"
 #include "instruments/input/vrswitch.h"
 #include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
@@ -26,7 +29,7 @@ namespace {
 
 // The settings differ from the class defaults where a freshly placed control would otherwise
 // look wrong on a rack (an opaque label, a sunken edit box, an image at its bitmap's size).
-void ApplyCreationSettings(TControl& control) {
+void ApplyCreationSettings(TControl& control, TCustomForm& rack) {
     if (auto* label = dynamic_cast<TLabel*>(&control)) {
         label->SetTransparent(true);
     } else if (auto* edit = dynamic_cast<TEdit*>(&control)) {
@@ -88,6 +91,21 @@ void ApplyCreationSettings(TControl& control) {
         powerMeter->SetMarkerVisible(false);
         powerMeter->SetUnitsText(QString());
         powerMeter->SetWidth(50);
+    } else if (auto* spinner = dynamic_cast<TVrSpinner*>(&control)) {
+        spinner->SetParentColor(true);
+    } else if (auto* button = dynamic_cast<TVrPowerButton*>(&control)) {
+        button->SetCaption(QStringLiteral("Power"));
+        button->SetWidth(65);
+        button->SetHeight(25);
+        button->SetTabStop(true);
+    } else if (auto* checkLed = dynamic_cast<TVrCheckLed*>(&control)) {
+        checkLed->SetParent(&rack);
+        checkLed->SetTabStop(true);
+        checkLed->SetCaption(QString());
+        checkLed->SetCheckHeight(13);
+        checkLed->SetCheckWidth(13);
+        checkLed->SetHeight(15);
+        checkLed->SetWidth(15);
     }
 }
 
@@ -102,7 +120,7 @@ TControl* CreateControlOfKind(int kind, TCustomForm& rack, const TClassRegistry&
         delete created;
         return nullptr;
     }
-    ApplyCreationSettings(*control);
+    ApplyCreationSettings(*control, rack);
     return control;
 }
 

@@ -8,6 +8,7 @@
 #include "app/rackcommands.h"
 #include "designer/formdesigner.h"
 #include "propsheets/angularmetersheet.h"
+#include "propsheets/inputbuttonsheets.h"
 #include "propsheets/instrumentsheets.h"
 #include "propsheets/ledsheet.h"
 #include "propsheets/levelbarsheet.h"
@@ -35,7 +36,7 @@ constexpr std::array kSheetTableOrder{2, 3,  0,  11, 5,  12, 1,  4,  7,  6,  8,
                                       9, 13, 18, 10, 14, 16, 17, 15, 19, 20, 21};
 
 // The rows of each class's sheet; an instrument's rows come with the instrument.
-constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 18> kSheetRows{{
+constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 21> kSheetRows{{
     {u"TVrMeter", AnalogMeterSheet},
     {u"TVrAngularMeter", AngularMeterSheet},
     {u"TVrPowerMeter", PowerMeterSheet},
@@ -49,6 +50,9 @@ constexpr std::array<std::pair<const char16_t*, TSheetDefinition (*)()>, 18> kSh
     {u"TVrSlider", SliderSheet},
     {u"TVrSwitch", SwitchSheet},
     {u"TVrTrackBar", TrackBarSheet},
+    {u"TVrSpinner", SpinnerSheet},
+    {u"TVrPowerButton", PowerButtonSheet},
+    {u"TVrCheckLed", CheckLedSheet},
     {u"TLabel", LabelSheet},
     {u"TEdit", EditSheet},
     {u"TMemo", MemoSheet},

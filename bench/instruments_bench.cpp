@@ -14,7 +14,10 @@
 
 #include "instruments/base/vrbevel.h"
 #include "instruments/base/vrcontrols.h"
+#include "instruments/input/vrcheckled.h"
+#include "instruments/input/vrpowerbutton.h"
 #include "instruments/input/vrslider.h"
+#include "instruments/input/vrspinner.h"
 #include "instruments/input/vrswitch.h"
 #include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
@@ -353,6 +356,60 @@ void BM_SwitchOffsetChange(benchmark::State& state) {
         state, [](TVrSwitch& selector, int step) { selector.SetOffset(step % 4); });
 }
 
+// A windowed control at its default size, painted after each `change(control, step)`, step
+// counting 1, 2, 3..., as its window paints it (the control's surface, then its non-windowed
+// children such as a spinner's buttons). Its form is not shown, so the setters' own repaint
+// requests paint nothing.
+template <class Control, class Change>
+void PaintWindowAfterEachChange(benchmark::State& state, Change change) {
+    TComponent owner(nullptr);
+    auto* form = new TForm(&owner);
+    auto* control = new Control(&owner);
+    form->SetBounds(0, 0, control->Width() + 20, control->Height() + 20);
+    control->SetParent(form);
+    QImage screen(control->Width(), control->Height(), QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        change(*control, ++step);
+        QPainter painter(&screen);
+        control->PaintHandler(painter, control->ClientRect());
+        painter.end();
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+void BM_SpinnerPaint(benchmark::State& state) {
+    // Both arrows recoloured afresh.
+    PaintWindowAfterEachChange<TVrSpinner>(state, [](TVrSpinner& spinner, int step) {
+        spinner.Palette()->SetHigh(step % 2 ? clLime : clYellow);
+    });
+}
+void BM_SpinnerClick(benchmark::State& state) {
+    // Half a click each step: the arrow shown pressed, then released with its click.
+    PaintWindowAfterEachChange<TVrSpinner>(state, [](TVrSpinner& spinner, int step) {
+        const TPoint arrow{17, 10};
+        spinner.Perform(step % 2 ? WM_LBUTTONDOWN : WM_LBUTTONUP, step % 2 ? MK_LBUTTON : 0,
+                        PointToLParam(arrow));
+    });
+}
+void BM_PowerButtonPaint(benchmark::State& state) {
+    PaintWindowAfterEachChange<TVrPowerButton>(state, [](TVrPowerButton& button, int step) {
+        button.SetHighlightColor(step % 2 ? clWhite : clSilver);
+    });
+}
+void BM_PowerButtonSwitch(benchmark::State& state) {
+    PaintWindowAfterEachChange<TVrPowerButton>(
+        state, [](TVrPowerButton& button, int step) { button.SetActive(step % 2); });
+}
+void BM_CheckLedPaint(benchmark::State& state) {
+    PaintWindowAfterEachChange<TVrCheckLed>(
+        state, [](TVrCheckLed& led, int step) { led.SetCheckWidth(step % 2 ? 20 : 21); });
+}
+void BM_CheckLedCheck(benchmark::State& state) {
+    PaintWindowAfterEachChange<TVrCheckLed>(
+        state, [](TVrCheckLed& led, int step) { led.SetChecked(step % 2); });
+}
+
 // A rack of 25 × 20 small meters whose values all change, then the whole form paints through
 // its paint handler (window surface, then each control through its paint message). Hidden, the
 // form paints into an image once; shown, each new value repaints its meter at once, as live
@@ -427,6 +484,12 @@ BENCHMARK(BM_TrackBarPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrackBarPositionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SwitchPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SwitchOffsetChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpinnerPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpinnerClick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PowerButtonPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PowerButtonSwitch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CheckLedPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CheckLedCheck)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RackOf500Meters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RackOf500MetersLive)->Unit(benchmark::kMillisecond);
 

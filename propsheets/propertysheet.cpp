@@ -89,12 +89,14 @@ void TPropertySheet::Fill(TControl& control) {
                 break;
             }
             case TSheetRowKind::Pick: {
-                const QString shown = row.Read(control);
-                const int at = FGrid->InsertRow(
-                    row.Key, shown.isEmpty() ? QStringLiteral("Click to change") : shown, true);
+                const QStringList entries = row.EntriesOf ? row.EntriesOf(FHost.Rack) : row.Entries;
+                QString shown = row.Read(control);
+                if (row.EntriesOf && !entries.contains(shown)) shown.clear();
+                const int at =
+                    FGrid->InsertRow(row.Key, shown.isEmpty() ? kUnsetPickText : shown, true);
                 TItemProp* props = FGrid->ItemProps(at);
                 props->SetEditStyle(TEditStyle::esPickList);
-                for (const QString& entry : row.Entries)
+                for (const QString& entry : entries)
                     props->PickList()->Add(entry);
                 break;
             }
@@ -124,7 +126,8 @@ void TPropertySheet::Apply() {
             const QString value = FGrid->Value(static_cast<int>(index) + 1);
             if (row.Kind == TSheetRowKind::Text)
                 row.Write(*control, value);
-            else if (row.Kind == TSheetRowKind::Pick && row.Entries.contains(value))
+            else if (row.Kind == TSheetRowKind::Pick &&
+                     (row.EntriesOf ? value != kUnsetPickText : row.Entries.contains(value)))
                 row.Write(*control, value);
         };
         if (FDefinition.ApplyOrder.isEmpty()) {
@@ -138,6 +141,7 @@ void TPropertySheet::Apply() {
     } catch (const std::exception&) {
         ShowMessage(QStringLiteral("Please check properties !"));
     }
+    if (FDefinition.AfterApply) FDefinition.AfterApply(*control);
     if (FDefinition.ReselectAfterApply) Reselect(*control);
 }
 

@@ -33,6 +33,10 @@ struct TSheetRow {
     TSheetRowKind Kind = TSheetRowKind::Text;
     // Pick rows: the entries, in the order offered.
     QStringList Entries;
+    // Pick rows whose entries depend on the rack (its controls of some kind): the entries, taken
+    // when the sheet is filled. The row then shows its value only when it is among them, and
+    // Apply writes any text but the one shown for no value.
+    std::function<QStringList(const TCustomForm& rack)> EntriesOf;
     // Text rows: the value shown. Pick rows: the entry matching the control's value, or empty
     // when none does.
     std::function<QString(const TControl&)> Read;
@@ -52,6 +56,8 @@ struct TSheetDefinition {
     // Text and pick rows set by Apply after the name, by key; empty: every one, in row order.
     QStringList ApplyOrder;
     bool ReselectAfterApply = false;
+    // Runs after Apply, also when it failed half-way.
+    std::function<void(TControl&)> AfterApply;
     // Runs when the sheet is filled, before its rows (the label sheet preloads its font dialog).
     std::function<void(TControl&, TPropertySheet&)> OnFill;
     // Shown for a dialog row ("Click to set" in one sheet).
@@ -68,6 +74,9 @@ struct TSheetHost {
     TCustomForm& Rack;
     TCustomFormDesigner& Designer;
 };
+
+// What a pick row shows while the control's value is none of its entries.
+inline const QString kUnsetPickText = QStringLiteral("Click to change");
 
 class TPropertySheet : public TForm {
     MOX_CLASS

@@ -1,5 +1,8 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
+#include "instruments/input/vrcheckled.h"
+#include "instruments/input/vrpowerbutton.h"
+#include "instruments/input/vrspinner.h"
 #include "instruments/input/vrswitch.h"
 #include "instruments/input/vrtrackbar.h"
 #include "instruments/output/lcd.h"
@@ -162,6 +165,29 @@ TEST_F(ShellTest, DisplaysArePlacedWithTheirCreationSettings) {
     EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"lbar1", "lcd1", "led1", "num1"}));
 }
 
+TEST_F(ShellTest, ButtonKindsArePlacedWithTheirCreationSettings) {
+    auto* spinner = dynamic_cast<TVrSpinner*>(Place("Spinner", {8, 8}));
+    ASSERT_NE(spinner, nullptr);
+    EXPECT_EQ(spinner->Name(), "spinner1");
+    EXPECT_TRUE(spinner->ParentColor());
+    EXPECT_EQ(spinner->Color(), Rack.Color());
+    auto* button = dynamic_cast<TVrPowerButton*>(Place("Power button", {80, 8}));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Name(), "pbutton1");
+    EXPECT_EQ(button->Caption(), "Power");
+    EXPECT_EQ((TPoint{button->Width(), button->Height()}), (TPoint{65, 25}));
+    EXPECT_TRUE(button->TabStop());
+    auto* led = dynamic_cast<TVrCheckLed*>(Place("CheckLed", {200, 8}));
+    ASSERT_NE(led, nullptr);
+    EXPECT_EQ(led->Name(), "checkled1");
+    EXPECT_EQ(led->Caption(), "");
+    EXPECT_EQ(led->Parent(), &Rack);
+    EXPECT_TRUE(led->TabStop());
+    EXPECT_EQ((TPoint{led->CheckWidth(), led->CheckHeight()}), (TPoint{13, 13}));
+    EXPECT_EQ((TPoint{led->Width(), led->Height()}), (TPoint{15, 15}));
+    EXPECT_EQ(Rack.ControlList().Names(), (QStringList{"checkled1", "pbutton1", "spinner1"}));
+}
+
 TEST_F(ShellTest, PanelsAndTheMatrixArePlacedWithTheirCreationSettings) {
     auto* matrix = dynamic_cast<TVrMatrix*>(Place("Matrix led", {8, 8}));
     ASSERT_NE(matrix, nullptr);
@@ -217,18 +243,26 @@ TEST_F(ShellTest, ClickOnAControlThatTakesNoChildrenPlacesOnTheRackAtTheMappedPo
     EXPECT_EQ(label->BoundsRect().TopLeft(), (TPoint{edit->Left() + 5, edit->Top() + 3}));
 }
 
-TEST_F(ShellTest, ClicksElsewhereKeepPlacingAndAMissingKindPlacesNothing) {
+TEST_F(ShellTest, ClicksElsewhereKeepPlacing) {
     Choose("Label");
     ClickOn(Palette.PropertiesToolbar(), {2, 2});
     EXPECT_TRUE(Designer.Suspended());
     EXPECT_TRUE(Palette.ControlButton(4)->Down());
-
-    // No spinner class is registered yet: the click still ends placing.
-    Choose("Spinner");
     ClickOn(&Rack, {50, 50});
     EXPECT_FALSE(Designer.Suspended());
     EXPECT_EQ(CheckedButtons(), 0);
-    EXPECT_EQ(Rack.ControlList().Count(), 0);
+    EXPECT_EQ(Rack.ControlList().Names(), QStringList{"label1"});
+}
+
+TEST_F(ShellTest, EveryPaletteButtonPlacesAControlOfItsKind) {
+    for (int kind = 0; kind < kControlKindCount; ++kind) {
+        const TControlKind& entry = *FindControlKind(kind);
+        SCOPED_TRACE(entry.Caption.toStdString());
+        TControl* placed = Place(entry.Caption.toLatin1().constData(), {8, 8});
+        ASSERT_NE(placed, nullptr);
+        EXPECT_EQ(placed->ClassName(), entry.ClassName);
+        delete placed;
+    }
 }
 
 TEST_F(ShellTest, SelectionDependentCommandsFollowTheSelection) {
