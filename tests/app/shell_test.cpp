@@ -1,5 +1,6 @@
 // The palette and the rack together, driven with real mouse input through the message hook:
 // choosing a kind, placing, naming, and the commands that follow the selection.
+#include "app/catalogue.h"
 #include "instruments/input/vrcheckled.h"
 #include "instruments/input/vrpowerbutton.h"
 #include "instruments/input/vrspinner.h"
