@@ -101,4 +101,23 @@ private:
     std::vector<TVrChangeLink*> FLinks;  // not owned
 };
 
+// Points `client`'s reference `field` at the shared component `value`: `link` leaves the old one
+// and joins the new one, and `client` is told when the new one goes (its Notification then
+// clears `field`). False when `value` is already the one.
+template <class Shared>
+bool ReplaceSharedComponent(TComponent& client, Shared*& field, Shared* value,
+                            TVrChangeLink& link) {
+    if (value == field) return false;
+    if (field) {
+        field->RemoveLink(&link);
+        client.RemoveFreeNotification(field);
+    }
+    field = value;
+    if (value) {
+        value->InsertLink(&link);
+        client.FreeNotification(value);
+    }
+    return true;
+}
+
 }  // namespace mox

@@ -210,16 +210,7 @@ void TVrSlider::SetThumbStates(int value) {
 }
 
 void TVrSlider::SetBitmapList(TVrBitmapList* value) {
-    if (value == FBitmapList) return;
-    if (FBitmapList) {
-        FBitmapList->RemoveLink(&FBitmapLink);
-        RemoveFreeNotification(FBitmapList);
-    }
-    FBitmapList = value;
-    if (value) {
-        value->InsertLink(&FBitmapLink);
-        FreeNotification(value);
-    }
+    if (!ReplaceSharedComponent(*this, FBitmapList, value, FBitmapLink)) return;
     if (!Loading()) {
         LoadThumb();
         RedrawControl();

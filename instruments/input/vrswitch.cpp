@@ -145,16 +145,7 @@ void TVrSwitch::SetThumbImageIndex(int value) {
 }
 
 void TVrSwitch::SetBitmapList(TVrBitmapList* value) {
-    if (value == FBitmapList) return;
-    if (FBitmapList) {
-        FBitmapList->RemoveLink(&FBitmapLink);
-        RemoveFreeNotification(FBitmapList);
-    }
-    FBitmapList = value;
-    if (value) {
-        value->InsertLink(&FBitmapLink);
-        FreeNotification(value);
-    }
+    if (!ReplaceSharedComponent(*this, FBitmapList, value, FBitmapLink)) return;
     ThumbChanged();
 }
 

@@ -165,16 +165,7 @@ void TVrTrackBar::SetThumbImageIndex(int value) {
 }
 
 void TVrTrackBar::SetBitmapList(TVrBitmapList* value) {
-    if (value == FBitmapList) return;
-    if (FBitmapList) {
-        FBitmapList->RemoveLink(&FBitmapLink);
-        RemoveFreeNotification(FBitmapList);
-    }
-    FBitmapList = value;
-    if (value) {
-        value->InsertLink(&FBitmapLink);
-        FreeNotification(value);
-    }
+    if (!ReplaceSharedComponent(*this, FBitmapList, value, FBitmapLink)) return;
     ThumbChanged();
 }
 

@@ -26,17 +26,6 @@ struct InputButtonSheetTest : test::CommandsFixture {
         control->SetParent(parent ? parent : &Rack);
         return control;
     }
-    static QStringList Rows(const TPropertySheet& sheet) {
-        QStringList rows;
-        for (int row = 0; row < sheet.Grid()->RowCount(); ++row)
-            rows << sheet.Grid()->Keys(row) + "=" + sheet.Grid()->Value(row);
-        return rows;
-    }
-    QStringList ApplyShowing(TPropertySheet& sheet) {
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        sheet.Apply();
-        return MessagesShown().mid(before);
-    }
 };
 
 TEST_F(InputButtonSheetTest, ApplyOrdersNameRowsOfTheirSheets) {
@@ -53,8 +42,8 @@ TEST_F(InputButtonSheetTest, CheckLedSheetRenamesAndSetsItsColours) {
     auto* led = Add<TVrCheckLed>("checkled1");
     TPropertySheet* sheet = MakeSheet(CheckLedSheet());
     sheet->Fill(*led);
-    EXPECT_EQ(Rows(*sheet), (QStringList{"Name=checkled1", "Low color=Click to change",
-                                         "High color=Click to change"}));
+    EXPECT_EQ(SheetRows(*sheet), (QStringList{"Name=checkled1", "Low color=Click to change",
+                                              "High color=Click to change"}));
     ExpectPaletteRowsSetOnOkOnly(*sheet, *led->Palette(), 1);
     sheet->Grid()->SetValue(0, QStringLiteral("ready"));
     EXPECT_TRUE(ApplyShowing(*sheet).isEmpty());
@@ -66,7 +55,7 @@ TEST_F(InputButtonSheetTest, PowerButtonSheetSetsTheTextAfterTheName) {
     button->SetCaption(QStringLiteral("Power"));
     TPropertySheet* sheet = MakeSheet(PowerButtonSheet());
     sheet->Fill(*button);
-    EXPECT_EQ(Rows(*sheet),
+    EXPECT_EQ(SheetRows(*sheet),
               (QStringList{"Name=pbutton1", "Text=Power", "Font=Click to change",
                            "Button color=Click to change", "Low color=Click to change",
                            "High color=Click to change"}));
@@ -103,8 +92,8 @@ TEST_F(InputButtonSheetTest, SpinnerSheetListsOnlyTheRacksOwnNumericDisplays) {
     Add<TVrNum>("num2");
     TPropertySheet* sheet = MakeSheet(SpinnerSheet());
     sheet->Fill(*spinner);
-    EXPECT_EQ(Rows(*sheet), (QStringList{"Name=spinner1", "Color=Click to change",
-                                         "Assigned num=Click to change"}));
+    EXPECT_EQ(SheetRows(*sheet), (QStringList{"Name=spinner1", "Color=Click to change",
+                                              "Assigned num=Click to change"}));
     const TItemProp* pick = sheet->Grid()->ItemProps(2);
     QStringList entries;
     for (int i = 0; i < pick->PickList()->Count(); ++i)

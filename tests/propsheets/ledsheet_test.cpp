@@ -23,19 +23,12 @@ struct LedSheetTest : test::CommandsFixture {
         return led;
     }
     TValueListEditor& Grid() const { return *Sheet->Grid(); }
-    QStringList Rows() const {
-        QStringList rows;
-        for (int row = 0; row < Grid().RowCount(); ++row)
-            rows << Grid().Keys(row) + "=" + Grid().Value(row);
-        return rows;
-    }
+    QStringList Rows() const { return SheetRows(*Sheet); }
     // Types the name and the type and applies; returns the messages Apply showed.
     QStringList Apply(const QString& name, const QString& type) {
         Grid().SetValue(0, name);
         Grid().SetValue(3, type);
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        Sheet->Apply();
-        return MessagesShown().mid(before);
+        return ApplyShowing(*Sheet);
     }
 };
 

@@ -27,25 +27,13 @@ struct LevelBarSheetTest : test::CommandsFixture {
         Sheet->Fill(*Bar);
     }
     TValueListEditor& Grid() const { return *Sheet->Grid(); }
-    // Types into the rows by key and applies; returns the messages Apply showed.
     QStringList Apply(const std::vector<std::pair<const char*, const char*>>& cells) {
-        for (const auto& [key, text] : cells)
-            for (int row = 0; row < Grid().RowCount(); ++row)
-                if (Grid().Keys(row) == QLatin1String(key))
-                    Grid().SetValue(row, QString::fromLatin1(text));
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        Sheet->Apply();
-        return MessagesShown().mid(before);
+        return ApplyCells(*Sheet, cells);
     }
 };
 
 TEST_F(LevelBarSheetTest, SheetShowsTheRangeTheDialogRowsAndTheDirection) {
-    const auto shown = [this] {
-        QStringList rows;
-        for (int row = 0; row < Grid().RowCount(); ++row)
-            rows << Grid().Keys(row) + "=" + Grid().Value(row);
-        return rows;
-    };
+    const auto shown = [this] { return SheetRows(*Sheet); };
     const QString dialog = QStringLiteral("=Click to change");
     EXPECT_EQ(shown(), (QStringList{"Name=lbar1", "Min value=0", "Max value=100",
                                     "Start color" + dialog, "End color" + dialog,

@@ -24,21 +24,9 @@ struct MatrixSheetTest : test::CommandsFixture {
         Sheet->Show();
     }
     TValueListEditor& Grid() const { return *Sheet->Grid(); }
-    QStringList Shown() const {
-        QStringList rows;
-        for (int row = 0; row < Grid().RowCount(); ++row)
-            rows << Grid().Keys(row) + "=" + Grid().Value(row);
-        return rows;
-    }
-    // Types into the text rows by key and applies; returns the messages Apply showed.
+    QStringList Shown() const { return SheetRows(*Sheet); }
     QStringList Apply(const std::vector<std::pair<const char*, const char*>>& cells) {
-        for (const auto& [key, text] : cells)
-            for (int row = 0; row < Grid().RowCount(); ++row)
-                if (Grid().Keys(row) == QLatin1String(key))
-                    Grid().SetValue(row, QString::fromLatin1(text));
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        Sheet->Apply();
-        return MessagesShown().mid(before);
+        return ApplyCells(*Sheet, cells);
     }
 };
 

@@ -34,21 +34,14 @@ struct PanelSheetsTest : test::CommandsFixture {
         BorderSheetWindow->Fill(*Border);
         GradientSheetWindow->Fill(*Gradient);
     }
-    static QStringList Shown(TPropertySheet& sheet) {
-        QStringList rows;
-        for (int row = 0; row < sheet.Grid()->RowCount(); ++row)
-            rows << sheet.Grid()->Keys(row) + "=" + sheet.Grid()->Value(row);
-        return rows;
-    }
+    static QStringList Shown(TPropertySheet& sheet) { return SheetRows(sheet); }
     // Types into the gradient sheet's Name and Direction rows and applies; returns the messages
     // Apply showed.
     QStringList ApplyGradient(const QString& name, const QString& direction) {
         TValueListEditor& grid = *GradientSheetWindow->Grid();
         grid.SetValue(0, name);
         grid.SetValue(3, direction);
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        GradientSheetWindow->Apply();
-        return MessagesShown().mid(before);
+        return ApplyShowing(*GradientSheetWindow);
     }
 };
 

@@ -19,16 +19,8 @@ struct PowerMeterSheetTest : test::CommandsFixture {
         ASSERT_NE(Sheet, nullptr);
     }
     TValueListEditor& Grid() const { return *Sheet->Grid(); }
-    // Types into the text rows by key and applies; returns the messages Apply showed.
     QStringList Apply(const std::vector<std::pair<const char*, const char*>>& cells) {
-        for (const auto& [key, text] : cells) {
-            for (int row = 0; row < Grid().RowCount(); ++row)
-                if (Grid().Keys(row) == QLatin1String(key))
-                    Grid().SetValue(row, QString::fromLatin1(text));
-        }
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        Sheet->Apply();
-        return MessagesShown().mid(before);
+        return ApplyCells(*Sheet, cells);
     }
 };
 
@@ -55,9 +47,7 @@ TEST_F(PowerMeterSheetTest, PlacedFromThePaletteNarrowSeeThroughAndWithoutText) 
 TEST_F(PowerMeterSheetTest, SheetShowsTheValuesAndTheDialogRows) {
     Open();
     EXPECT_EQ(Sheet->Caption(), "Power meter");
-    QStringList rows;
-    for (int row = 0; row < Grid().RowCount(); ++row)
-        rows << Grid().Keys(row) + "=" + Grid().Value(row);
+    const QStringList rows = SheetRows(*Sheet);
     const QString dialog = QStringLiteral("=Click to change");
     EXPECT_EQ(rows,
               (QStringList{"Name=pmeter1", "Min value=0", "Max value=100", "Tick increment=10",

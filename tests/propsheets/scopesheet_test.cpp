@@ -24,20 +24,12 @@ struct ScopeSheetTest : test::CommandsFixture {
     }
     TValueListEditor& Grid() const { return *Sheet->Grid(); }
     QStringList Apply(const std::vector<std::pair<const char*, const char*>>& cells) {
-        for (const auto& [key, text] : cells)
-            for (int row = 0; row < Grid().RowCount(); ++row)
-                if (Grid().Keys(row) == QLatin1String(key))
-                    Grid().SetValue(row, QString::fromLatin1(text));
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        Sheet->Apply();
-        return MessagesShown().mid(before);
+        return ApplyCells(*Sheet, cells);
     }
 };
 
 TEST_F(ScopeSheetTest, ShowsTheRangeTheGridAndTheColourRows) {
-    QStringList rows;
-    for (int row = 0; row < Grid().RowCount(); ++row)
-        rows << Grid().Keys(row) + "=" + Grid().Value(row);
+    const QStringList rows = SheetRows(*Sheet);
     const QString dialog = QStringLiteral("=Click to change");
     EXPECT_EQ(rows,
               (QStringList{"Name=scope1", "Min value=0", "Max value=100", "Grid spacing=16",

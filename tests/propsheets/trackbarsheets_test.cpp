@@ -28,18 +28,10 @@ struct TrackBarSheetsTest : test::CommandsFixture {
         control->SetParent(&Rack);
         return control;
     }
-    static QStringList Rows(const TPropertySheet& sheet) {
-        QStringList rows;
-        for (int row = 0; row < sheet.Grid()->RowCount(); ++row)
-            rows << sheet.Grid()->Keys(row) + "=" + sheet.Grid()->Value(row);
-        return rows;
-    }
     QStringList Apply(TPropertySheet& sheet, const QStringList& values) {
         for (int row = 0; row < values.size(); ++row)
             sheet.Grid()->SetValue(row, values[row]);
-        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
-        sheet.Apply();
-        return MessagesShown().mid(before);
+        return ApplyShowing(sheet);
     }
 };
 
@@ -55,7 +47,7 @@ TEST_F(TrackBarSheetsTest, ApplyOrderNamesRowsOfEachSheet) {
 
 TEST_F(TrackBarSheetsTest, TrackBarSheetShowsItsRowsAndAppliesTheRangeInEitherDirection) {
     BarSheet->Fill(*Bar);
-    EXPECT_EQ(Rows(*BarSheet),
+    EXPECT_EQ(SheetRows(*BarSheet),
               (QStringList{"Name=tbar1", "Min value=0", "Max value=100", "Ticks frequency=10",
                            "Gutter width=9", "Direction=Horizontal", "Color=Click to change",
                            "Ticks color=Click to change", "Gutter color=Click to change"}));
@@ -104,7 +96,7 @@ TEST_F(TrackBarSheetsTest, TrackBarColourRowsSetOnOk) {
 
 TEST_F(TrackBarSheetsTest, SwitchSheetRefusesFewerThanTwoPositionsAndSelectsTheSwitchAgain) {
     SwitchSheetWindow->Fill(*Switch);
-    EXPECT_EQ(Rows(*SwitchSheetWindow),
+    EXPECT_EQ(SheetRows(*SwitchSheetWindow),
               (QStringList{"Name=switch1", "Positions=4", "Direction=Vertical",
                            "Color=Click to change"}));
     struct Row {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "instruments/base/vrpalette.h"
 #include "propsheets/propertysheet.h"
@@ -58,6 +60,29 @@ struct CommandsFixture : ShellFixture {
             afterEach();
         }
         EXPECT_TRUE(Dialogs.Messages().empty());
+    }
+    // The rows of `sheet` as "key=value".
+    static QStringList SheetRows(const TPropertySheet& sheet) {
+        QStringList rows;
+        for (int row = 0; row < sheet.Grid()->RowCount(); ++row)
+            rows << sheet.Grid()->Keys(row) + "=" + sheet.Grid()->Value(row);
+        return rows;
+    }
+    // Applies `sheet`; returns the messages Apply showed.
+    QStringList ApplyShowing(TPropertySheet& sheet) {
+        const auto before = static_cast<qsizetype>(Dialogs.Messages().size());
+        sheet.Apply();
+        return MessagesShown().mid(before);
+    }
+    // Types each text into the row with its key, then applies `sheet`; returns the messages
+    // Apply showed.
+    QStringList ApplyCells(TPropertySheet& sheet,
+                           const std::vector<std::pair<const char*, const char*>>& cells) {
+        for (const auto& [key, text] : cells)
+            for (int row = 0; row < sheet.Grid()->RowCount(); ++row)
+                if (sheet.Grid()->Keys(row) == QLatin1String(key))
+                    sheet.Grid()->SetValue(row, QString::fromLatin1(text));
+        return ApplyShowing(sheet);
     }
     TPropertySheet* VisibleSheet() const {
         for (TPropertySheet* sheet : Shell.SheetTable())
