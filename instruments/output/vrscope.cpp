@@ -1,6 +1,7 @@
 #include "instruments/output/vrscope.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "instruments/base/vrexceptions.h"
@@ -273,10 +274,12 @@ void TVrScope::Tick() {
         // The handler may have changed the channels or the range.
         if (i >= FChannels->Count()) break;
         value = std::min(std::max(value, FMinValue), FMaxValue);
-        std::deque<int>& history = FChannels->Items(i)->FHistory;
-        history.push_front(value);
-        while (history.size() > kept)
-            history.pop_back();
+        TVrChannel& channel = *FChannels->Items(i);
+        UpdateRows(channel);
+        channel.FHistory.push_front(
+            {value, ScopeSampleRow(value, FMinValue, FMaxValue, channel.FRowsHeight)});
+        while (channel.FHistory.size() > kept)
+            channel.FHistory.pop_back();
     }
     if (FPainting) return;
     const auto now = std::chrono::steady_clock::now();
@@ -329,13 +332,21 @@ void TVrScope::PaintGrid(TCanvas& canvas) {
     canvas.LineTo(width, baseLine);
 }
 
-void TVrScope::PaintTrace(TCanvas& canvas, const TVrChannel& channel) {
+void TVrScope::UpdateRows(TVrChannel& channel) const {
     const int height = Height();
+    if (channel.FRowsHeight == height) return;
+    channel.FRowsHeight = height;
+    for (TVrScopeSample& sample : channel.FHistory)
+        sample.Row = ScopeSampleRow(sample.Value, FMinValue, FMaxValue, height);
+}
+
+void TVrScope::PaintTrace(TCanvas& canvas, TVrChannel& channel) {
+    UpdateRows(channel);
     const std::size_t shown = std::min<std::size_t>(
         channel.FHistory.size(), static_cast<std::size_t>(ScopeSamplesShown(Width(), FFrequency)));
     std::vector<int> rows(shown);
     for (std::size_t k = 0; k < shown; ++k)
-        rows[k] = ScopeSampleRow(channel.FHistory[k], FMinValue, FMaxValue, height);
+        rows[k] = channel.FHistory[k].Row;
     const std::vector<TFarPoint> trace =
         ScopeTrace(Width(), FFrequency, BaseLine(), channel.Style(), rows);
     TPen& pen = *canvas.Pen();
@@ -344,6 +355,16 @@ void TVrScope::PaintTrace(TCanvas& canvas, const TVrChannel& channel) {
     pen.SetMode(TPenMode::pmCopy);
     std::vector<TPoint> points;
     points.reserve(trace.size());
+    const auto near = [](const TFarPoint& p) {
+        return std::abs(p.X) <= kCoordLimit && std::abs(p.Y) <= kCoordLimit;
+    };
+    if (std::all_of(trace.begin(), trace.end(), near)) {
+        // The usual case: the whole trace is one polyline.
+        for (const TFarPoint& p : trace)
+            points.push_back({static_cast<int>(p.X), static_cast<int>(p.Y)});
+        canvas.Polyline(points);
+        return;
+    }
     auto flush = [&] {
         if (points.size() > 1) canvas.Polyline(points);
         points.clear();

@@ -17,6 +17,12 @@ namespace mox {
 
 class TVrScope;
 
+// A sample and the row it shows at, kept with it so a paint maps nothing.
+struct TVrScopeSample {
+    int Value = 0;
+    int Row = 0;
+};
+
 // One trace: its look, and the samples it has taken, newest first (not stored in files).
 class TVrChannel : public TCollectionItem {
     MOX_CLASS
@@ -31,7 +37,7 @@ public:
     // Copies the look of another channel, not its samples.
     void Assign(const TPersistent* source) override;
 
-    const std::deque<int>& History() const { return FHistory; }
+    const std::deque<TVrScopeSample>& History() const { return FHistory; }
 
 private:
     friend class TVrScope;
@@ -41,7 +47,8 @@ private:
     TColor FColor = clYellow;
     int FWidth = 1;
     TGraphStyle FStyle = TGraphStyle::gsLine;
-    std::deque<int> FHistory;
+    std::deque<TVrScopeSample> FHistory;
+    int FRowsHeight = 0;  // the height the rows were worked out for
 };
 
 // The scope's channels; any change repaints the scope.
@@ -129,7 +136,9 @@ private:
     friend class TVrChannels;
     void ClearHistory();
     void PaintGrid(TCanvas& canvas);
-    void PaintTrace(TCanvas& canvas, const TVrChannel& channel);
+    void PaintTrace(TCanvas& canvas, TVrChannel& channel);
+    // Works the rows of `channel`'s samples out afresh when the height has changed.
+    void UpdateRows(TVrChannel& channel) const;
     // How many samples a channel keeps now: BufferSize, but no more than the trace can show.
     int SamplesKept() const;
 

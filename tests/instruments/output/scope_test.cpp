@@ -126,8 +126,10 @@ struct ScopeTest : ::testing::Test {
         return Scope->Image();
     }
     std::vector<int> History(int channel = 0) const {
-        const auto& h = Scope->Channels()->Items(channel)->History();
-        return {h.begin(), h.end()};
+        std::vector<int> values;
+        for (const TVrScopeSample& sample : Scope->Channels()->Items(channel)->History())
+            values.push_back(sample.Value);
+        return values;
     }
     // Samples `values` one after another on channel 0.
     void Feed(std::vector<int> values) {
@@ -296,6 +298,18 @@ TEST_F(ScopeTest, BurstsOfTicksRepaintOnceAFrame) {
     const int before = scope->Paints;
     scope->SetActive(false);
     EXPECT_EQ(scope->Paints, before + 1);
+}
+
+TEST_F(ScopeTest, SamplesMoveToTheirRowsWhenTheHeightChanges) {
+    Scope->SetBounds(0, 0, 40, 20);
+    Scope->SetFrequency(4);
+    Scope->Channels()->Add()->SetStyle(gsBar);
+    Feed({50, 50});
+    EXPECT_EQ(Painted().Pixels(33, 10), clYellow);
+    Scope->SetBounds(0, 0, 40, 60);
+    const TBitmap& taller = Painted();
+    EXPECT_EQ(taller.Pixels(33, 30), clYellow);
+    EXPECT_EQ(taller.Pixels(33, 10), clBlack);
 }
 
 TEST_F(ScopeTest, ExtremeSettingsPaintInBoundedTime) {
