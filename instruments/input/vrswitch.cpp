@@ -25,7 +25,7 @@ const TClassInfo& TVrSwitch::StaticClass() {
     using enum TAnchorKind;
     using enum TVrSwitchOption;
     static const TClassInfo info =
-        TClassBuilder<C>("TVrSwitch", TVrCustomImageControl::StaticClass())
+        TClassBuilder<C>("TVrSwitch", TVrThumbControl::StaticClass())
             .Creatable()
             .Integer("Positions", &C::Positions, &C::SetPositions, 4)
             .Integer("Offset", &C::Offset, &C::SetOffset, 0)
@@ -75,7 +75,7 @@ const TClassInfo& TVrSwitch::StaticClass() {
 }
 
 TVrSwitch::TVrSwitch(TComponent* owner)
-    : TVrCustomImageControl(owner), FBevel(std::make_unique<TVrBevel>()) {
+    : TVrThumbControl(owner), FBevel(std::make_unique<TVrBevel>()) {
     SetBounds(Left(), Top(), kInitialWidth, kInitialHeight);
     SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
     SetColor(clBlack);
@@ -86,7 +86,6 @@ TVrSwitch::TVrSwitch(TComponent* owner)
         FFace.Invalidate();
         RedrawControl();
     };
-    FBitmapLink.OnChange = [this](TObject*) { ThumbChanged(); };
     LoadThumb();
 }
 
@@ -130,25 +129,6 @@ void TVrSwitch::SetOrientation(TVrOrientation value) {
     RedrawControl();
 }
 
-void TVrSwitch::SetThumbStates(int value) {
-    value = std::clamp(value, 1, kMaxThumbStates);
-    if (value == FThumbStates) return;
-    FThumbStates = value;
-    if (!Loading()) LoadThumb();
-    RedrawControl();
-}
-
-void TVrSwitch::SetThumbImageIndex(int value) {
-    if (value == FThumbImageIndex) return;
-    FThumbImageIndex = value;
-    ThumbChanged();
-}
-
-void TVrSwitch::SetBitmapList(TVrBitmapList* value) {
-    if (!ReplaceSharedComponent(*this, FBitmapList, value, FBitmapLink)) return;
-    ThumbChanged();
-}
-
 void TVrSwitch::SetThumbIndent(int value) {
     if (value >= 0) SetLook(FThumbIndent, value);
 }
@@ -161,34 +141,14 @@ void TVrSwitch::SetBorderWidth(int value) {
     RedrawControl();
 }
 
-void TVrSwitch::Notification(TComponent* component, TOperation operation) {
-    TVrCustomImageControl::Notification(component, operation);
-    // The list is going: its links were let go already, so only forget it.
-    if (operation == TOperation::opRemove && component == FBitmapList) {
-        FBitmapList = nullptr;
-        ThumbChanged();
-    }
+QString TVrSwitch::BuiltinThumb() const {
+    return Horizontal() ? QStringLiteral("VRSWITCHTHUMB_HORI")
+                        : QStringLiteral("VRSWITCHTHUMB_VERT");
 }
 
-void TVrSwitch::Loaded() {
-    TVrCustomImageControl::Loaded();
-    // The thumb states may have been read after the thumb; the size waited for the slots.
-    LoadThumb();
-}
-
-void TVrSwitch::LoadThumb() {
-    FFace.Invalidate();
-    FThumb.Load(
-        FBitmapList, FThumbImageIndex,
-        Horizontal() ? QStringLiteral("VRSWITCHTHUMB_HORI") : QStringLiteral("VRSWITCHTHUMB_VERT"),
-        FThumbStates);
+// The slots are one thumb long; loading sizes them once it ends, when the thumb is taken again.
+void TVrSwitch::ThumbLoaded() {
     SizeToSlots();
-}
-
-// The list's pictures or which one is the thumb changed (the background may be among them).
-void TVrSwitch::ThumbChanged() {
-    LoadThumb();
-    RedrawControl();
 }
 
 // Not while loading: the settings arrive one by one, and sizing for each on the way would leave
@@ -216,23 +176,23 @@ void TVrSwitch::Paint() {
     TBitmap& image = SizedImage();
     FFace.Ensure(image, [this](TBitmap& face) { PaintFace(*face.Canvas()); });
     FThumb.Draw(*image.Canvas(), ThumbRect(), Enabled(), HasOption(TVrSwitchOption::soThumbOpaque));
-    TVrCustomImageControl::Paint();
+    TVrThumbControl::Paint();
 }
 
 void TVrSwitch::PaintFace(TCanvas& canvas) {
     PrepareImage();
     TRect work = ClientRect();
     if (FBorderWidth > 0) {
-        const TColor frame = FFocused ? FFocusColor : FBorderColor;
+        const TColor frame = ShowsFocus() ? FFocusColor : FBorderColor;
         Frame3D(canvas, work, frame, frame, FBorderWidth);
     }
     FBevel->Paint(canvas, work);
-    const TBitmap* back = FBitmapList ? FBitmapList->GetBitmap(FBackImageIndex) : nullptr;
+    const TBitmap* back = BackImage();
     if (back && !back->Empty()) canvas.StretchDraw(work, *back);
 }
 
 void TVrSwitch::WndProc(TMessage& message) {
-    TVrCustomImageControl::WndProc(message);
+    TVrThumbControl::WndProc(message);
     switch (message.Msg) {
         case WM_WINDOWPOSCHANGED:
             SizeToSlots();
@@ -251,23 +211,6 @@ void TVrSwitch::WndProc(TMessage& message) {
 
 // --- Input ----------------------------------------------------------------------------------
 
-void TVrSwitch::SetFocused(bool value) {
-    if (value == FFocused) return;
-    FFocused = value;
-    FFace.Invalidate();
-    RedrawControl();
-}
-
-void TVrSwitch::DoEnter() {
-    TVrCustomImageControl::DoEnter();
-    SetFocused(true);
-}
-
-void TVrSwitch::DoExit() {
-    TVrCustomImageControl::DoExit();
-    SetFocused(false);
-}
-
 void TVrSwitch::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft) {
         if (TabStop() && CanFocus()) SetFocus();
@@ -278,7 +221,7 @@ void TVrSwitch::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
             SetOffset(OffsetToValue(
                 Mapping(), Horizontal() ? x - FThumb.Width() / 2 : y - FThumb.Height() / 2));
     }
-    TVrCustomImageControl::MouseDown(button, shift, x, y);
+    TVrThumbControl::MouseDown(button, shift, x, y);
 }
 
 void TVrSwitch::MouseMove(TShiftState shift, int x, int y) {
@@ -290,12 +233,12 @@ void TVrSwitch::MouseMove(TShiftState shift, int x, int y) {
     if (!Designing())
         ShowCursorShape(overThumb && HasOption(TVrSwitchOption::soHandPoint) ? crVrHandPoint
                                                                              : Cursor());
-    TVrCustomImageControl::MouseMove(shift, x, y);
+    TVrThumbControl::MouseMove(shift, x, y);
 }
 
 void TVrSwitch::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (FThumb.Release()) RedrawControl();
-    TVrCustomImageControl::MouseUp(button, shift, x, y);
+    TVrThumbControl::MouseUp(button, shift, x, y);
 }
 
 void TVrSwitch::KeyDown(WPARAM& key, TShiftState shift) {
@@ -317,7 +260,7 @@ void TVrSwitch::KeyDown(WPARAM& key, TShiftState shift) {
         // The offset is within 0..Positions − 1, so one step either way stays within int.
         if (step != 0) SetOffset(FOffset + step);
     }
-    TVrCustomImageControl::KeyDown(key, shift);
+    TVrThumbControl::KeyDown(key, shift);
 }
 
 }  // namespace mox

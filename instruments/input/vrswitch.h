@@ -8,11 +8,8 @@
 #include <memory>
 
 #include "instruments/base/vrbevel.h"
-#include "instruments/base/vrbitmaps.h"
-#include "instruments/base/vrcontrols.h"
-#include "instruments/base/vrfacecache.h"
 #include "instruments/input/switchgeometry.h"
-#include "instruments/input/vrthumb.h"
+#include "instruments/input/vrthumbcontrol.h"
 #include "toolkit/stdctrls/menus.h"
 
 namespace mox {
@@ -20,7 +17,7 @@ namespace mox {
 MOX_ENUM(TVrSwitchOption, soActiveClick, soMouseClip, soHandPoint, soThumbOpaque)
 using TVrSwitchOptions = TSet<TVrSwitchOption>;
 
-class TVrSwitch : public TVrCustomImageControl {
+class TVrSwitch : public TVrThumbControl {
     MOX_CLASS
 public:
     explicit TVrSwitch(TComponent* owner);
@@ -32,14 +29,6 @@ public:
     void SetOffset(int value);
     TVrOrientation Orientation() const { return FOrientation; }
     void SetOrientation(TVrOrientation value);
-    int BackImageIndex() const { return FBackImageIndex; }
-    void SetBackImageIndex(int value) { SetLook(FBackImageIndex, value); }
-    int ThumbImageIndex() const { return FThumbImageIndex; }
-    void SetThumbImageIndex(int value);
-    TVrBitmapList* BitmapList() const { return FBitmapList; }
-    void SetBitmapList(TVrBitmapList* value);
-    int ThumbStates() const { return FThumbStates; }
-    void SetThumbStates(int value);  // 1..kMaxThumbStates pictures side by side in the bitmap
     int ThumbIndent() const { return FThumbIndent; }
     void SetThumbIndent(int value);  // negative values are ignored
     TVrProgressStyle Style() const { return FStyle; }
@@ -62,49 +51,28 @@ public:
     // What painting, the mouse and the keys work from.
     TSliderMapping Mapping() const;
     TRect ThumbRect() const { return ThumbRectAt(Mapping(), FOffset); }
-    const TBitmap& Thumb() const { return FThumb.Bitmap(); }
-    bool Dragging() const { return FThumb.Dragging(); }
-    bool Hot() const { return FThumb.Hot(); }
-    TVrThumbState ThumbState() const { return FThumb.State(Enabled()); }
-    const TVrFaceCache& Face() const { return FFace; }
 
 protected:
     void Paint() override;
-    void Loaded() override;
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(WPARAM& key, TShiftState shift) override;
-    void DoEnter() override;
-    void DoExit() override;
     virtual void DoChange();
+    void ThumbLoaded() override;
 
 private:
-    template <class T>
-    void SetLook(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        FFace.Invalidate();
-        RedrawControl();
-    }
-    void LoadThumb();
-    void ThumbChanged();
+    QString BuiltinThumb() const override;
     // Makes each slot one thumb long, keeping Left and Top.
     void SizeToSlots();
     void PaintFace(TCanvas& canvas);
-    void SetFocused(bool value);
     bool Horizontal() const { return FOrientation == TVrOrientation::voHorizontal; }
     bool HasOption(TVrSwitchOption option) const { return FOptions.Contains(option); }
 
     int FPositions = 4;
     int FOffset = 0;
     TVrOrientation FOrientation = TVrOrientation::voVertical;
-    int FBackImageIndex = -1;
-    int FThumbImageIndex = -1;
-    TVrBitmapList* FBitmapList = nullptr;
-    int FThumbStates = 1;
     int FThumbIndent = 1;
     TVrProgressStyle FStyle = TVrProgressStyle::psBottomLeft;
     std::unique_ptr<TVrBevel> FBevel;
@@ -114,11 +82,6 @@ private:
     int FBorderWidth = 1;
     TColor FFocusColor = clBlue;
     TRef<TPopupMenu> FPopupMenu;
-    TVrChangeLink FBitmapLink;
-
-    TVrThumb FThumb;
-    TVrFaceCache FFace;
-    bool FFocused = false;
 };
 
 }  // namespace mox

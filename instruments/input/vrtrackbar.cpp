@@ -26,7 +26,7 @@ const TClassInfo& TVrTrackBar::StaticClass() {
     using enum TAnchorKind;
     using enum TVrTrackBarOption;
     static const TClassInfo info =
-        TClassBuilder<C>("TVrTrackBar", TVrCustomImageControl::StaticClass())
+        TClassBuilder<C>("TVrTrackBar", TVrThumbControl::StaticClass())
             .Creatable()
             .Integer("MaxValue", &C::MaxValue, &C::SetMaxValue, 100)
             .Integer("MinValue", &C::MinValue, &C::SetMinValue, 0)
@@ -82,7 +82,7 @@ const TClassInfo& TVrTrackBar::StaticClass() {
 }
 
 TVrTrackBar::TVrTrackBar(TComponent* owner)
-    : TVrCustomImageControl(owner), FGutterBevel(std::make_unique<TVrBevel>()) {
+    : TVrThumbControl(owner), FGutterBevel(std::make_unique<TVrBevel>()) {
     SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
     SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
     SetColor(clWindow);
@@ -97,7 +97,6 @@ TVrTrackBar::TVrTrackBar(TComponent* owner)
         FFace.Invalidate();
         RedrawControl();
     };
-    FBitmapLink.OnChange = [this](TObject*) { ThumbChanged(); };
     LoadThumb();
 }
 
@@ -150,51 +149,8 @@ void TVrTrackBar::SetOrientation(TVrOrientation value) {
     RedrawControl();
 }
 
-void TVrTrackBar::SetThumbStates(int value) {
-    value = std::clamp(value, 1, kMaxThumbStates);
-    if (value == FThumbStates) return;
-    FThumbStates = value;
-    if (!Loading()) LoadThumb();
-    RedrawControl();
-}
-
-void TVrTrackBar::SetThumbImageIndex(int value) {
-    if (value == FThumbImageIndex) return;
-    FThumbImageIndex = value;
-    ThumbChanged();
-}
-
-void TVrTrackBar::SetBitmapList(TVrBitmapList* value) {
-    if (!ReplaceSharedComponent(*this, FBitmapList, value, FBitmapLink)) return;
-    ThumbChanged();
-}
-
-void TVrTrackBar::Notification(TComponent* component, TOperation operation) {
-    TVrCustomImageControl::Notification(component, operation);
-    // The list is going: its links were let go already, so only forget it.
-    if (operation == TOperation::opRemove && component == FBitmapList) {
-        FBitmapList = nullptr;
-        ThumbChanged();
-    }
-}
-
-void TVrTrackBar::Loaded() {
-    TVrCustomImageControl::Loaded();
-    // The thumb states may have been read after the thumb.
-    LoadThumb();
-}
-
-void TVrTrackBar::LoadThumb() {
-    FFace.Invalidate();  // the ticks sit at the thumb's centre
-    FThumb.Load(FBitmapList, FThumbImageIndex,
-                Horizontal() ? QStringLiteral("VRTB_HORI") : QStringLiteral("VRTB_VERT"),
-                FThumbStates);
-}
-
-// The list's pictures or which one is the thumb changed (the background may be among them).
-void TVrTrackBar::ThumbChanged() {
-    LoadThumb();
-    RedrawControl();
+QString TVrTrackBar::BuiltinThumb() const {
+    return Horizontal() ? QStringLiteral("VRTB_HORI") : QStringLiteral("VRTB_VERT");
 }
 
 // --- Geometry -------------------------------------------------------------------------------
@@ -223,11 +179,11 @@ void TVrTrackBar::Paint() {
     FFace.Ensure(image, [this](TBitmap& face) { PaintFace(*face.Canvas()); });
     FThumb.Draw(*image.Canvas(), ThumbRect(), Enabled(),
                 HasOption(TVrTrackBarOption::toThumbOpaque));
-    TVrCustomImageControl::Paint();
+    TVrThumbControl::Paint();
 }
 
 void TVrTrackBar::PaintFace(TCanvas& canvas) {
-    const TBitmap* back = FBitmapList ? FBitmapList->GetBitmap(FBackImageIndex) : nullptr;
+    const TBitmap* back = BackImage();
     if (back && !back->Empty())
         canvas.StretchDraw(ClientRect(), *back);
     else
@@ -244,7 +200,7 @@ void TVrTrackBar::PaintFace(TCanvas& canvas) {
         canvas.Brush()->SetColor(FGutterColor);
         canvas.FillRect(gutter);
     }
-    if (FFocused && FFocusOffset >= 0) {
+    if (ShowsFocus() && FFocusOffset >= 0) {
         canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
         canvas.Brush()->SetColor(FFocusColor);
         canvas.FrameRect(ShrunkRect(ClientRect(), FFocusOffset));
@@ -252,7 +208,7 @@ void TVrTrackBar::PaintFace(TCanvas& canvas) {
 }
 
 void TVrTrackBar::WndProc(TMessage& message) {
-    TVrCustomImageControl::WndProc(message);
+    TVrThumbControl::WndProc(message);
     switch (message.Msg) {
         case WM_WINDOWPOSCHANGED:
         case CM_COLORCHANGED:
@@ -266,23 +222,6 @@ void TVrTrackBar::WndProc(TMessage& message) {
 }
 
 // --- Input ----------------------------------------------------------------------------------
-
-void TVrTrackBar::SetFocused(bool value) {
-    if (value == FFocused) return;
-    FFocused = value;
-    FFace.Invalidate();
-    RedrawControl();
-}
-
-void TVrTrackBar::DoEnter() {
-    TVrCustomImageControl::DoEnter();
-    SetFocused(true);
-}
-
-void TVrTrackBar::DoExit() {
-    TVrCustomImageControl::DoExit();
-    SetFocused(false);
-}
 
 void TVrTrackBar::SetFromPointer(int lead) {
     SetPosition(TrackBarPointerValue(Mapping(), lead, HasOption(TVrTrackBarOption::toFixedPoints),
@@ -298,7 +237,7 @@ void TVrTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y
         else if (HasOption(TVrTrackBarOption::toActiveClick))
             SetFromPointer(Horizontal() ? x - FThumb.Width() / 2 : y - FThumb.Height() / 2);
     }
-    TVrCustomImageControl::MouseDown(button, shift, x, y);
+    TVrThumbControl::MouseDown(button, shift, x, y);
 }
 
 void TVrTrackBar::MouseMove(TShiftState shift, int x, int y) {
@@ -310,12 +249,12 @@ void TVrTrackBar::MouseMove(TShiftState shift, int x, int y) {
     if (!Designing())
         ShowCursorShape(overThumb && HasOption(TVrTrackBarOption::toHandPoint) ? crVrHandPoint
                                                                                : Cursor());
-    TVrCustomImageControl::MouseMove(shift, x, y);
+    TVrThumbControl::MouseMove(shift, x, y);
 }
 
 void TVrTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (FThumb.Release()) RedrawControl();
-    TVrCustomImageControl::MouseUp(button, shift, x, y);
+    TVrThumbControl::MouseUp(button, shift, x, y);
 }
 
 void TVrTrackBar::KeyDown(WPARAM& key, TShiftState shift) {
@@ -337,7 +276,7 @@ void TVrTrackBar::KeyDown(WPARAM& key, TShiftState shift) {
         if (FStyle == TVrProgressStyle::psTopRight) step = -step;
         if (step != 0) SetPosition(SaturatedInt(FPosition + step));
     }
-    TVrCustomImageControl::KeyDown(key, shift);
+    TVrThumbControl::KeyDown(key, shift);
 }
 
 }  // namespace mox

@@ -8,18 +8,15 @@
 #include <memory>
 
 #include "instruments/base/vrbevel.h"
-#include "instruments/base/vrbitmaps.h"
-#include "instruments/base/vrcontrols.h"
-#include "instruments/base/vrfacecache.h"
 #include "instruments/input/trackbargeometry.h"
-#include "instruments/input/vrthumb.h"
+#include "instruments/input/vrthumbcontrol.h"
 
 namespace mox {
 
 MOX_ENUM(TVrTrackBarOption, toActiveClick, toMouseClip, toHandPoint, toFixedPoints, toThumbOpaque)
 using TVrTrackBarOptions = TSet<TVrTrackBarOption>;
 
-class TVrTrackBar : public TVrCustomImageControl {
+class TVrTrackBar : public TVrThumbControl {
     MOX_CLASS
 public:
     explicit TVrTrackBar(TComponent* owner);
@@ -51,14 +48,6 @@ public:
     void SetTickMarks(TVrTickMarks value) { SetLook(FTickMarks, value); }
     TColor TickColor() const { return FTickColor; }
     void SetTickColor(TColor value) { SetLook(FTickColor, value); }
-    int ThumbStates() const { return FThumbStates; }
-    void SetThumbStates(int value);  // 1..kMaxThumbStates pictures side by side in the bitmap
-    int BackImageIndex() const { return FBackImageIndex; }
-    void SetBackImageIndex(int value) { SetLook(FBackImageIndex, value); }
-    int ThumbImageIndex() const { return FThumbImageIndex; }
-    void SetThumbImageIndex(int value);
-    TVrBitmapList* BitmapList() const { return FBitmapList; }
-    void SetBitmapList(TVrBitmapList* value);
     int ScaleOffset() const { return FScaleOffset; }
     void SetScaleOffset(int value) { SetLook(FScaleOffset, value); }
     TColor FocusColor() const { return FFocusColor; }
@@ -72,41 +61,21 @@ public:
     TSliderMapping Mapping() const;
     TRect ThumbRect() const { return ThumbRectAt(Mapping(), FPosition); }
     TRect Gutter() const;
-    const TBitmap& Thumb() const { return FThumb.Bitmap(); }
-    bool Dragging() const { return FThumb.Dragging(); }
-    bool Hot() const { return FThumb.Hot(); }
-    TVrThumbState ThumbState() const { return FThumb.State(Enabled()); }
-    // The face as last painted (empty until the first paint) and whether it is still current.
-    const TVrFaceCache& Face() const { return FFace; }
 
 protected:
     void Paint() override;
-    void Loaded() override;
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(WPARAM& key, TShiftState shift) override;
-    void DoEnter() override;
-    void DoExit() override;
     virtual void DoChange();
 
 private:
-    // A setting of the face's look.
-    template <class T>
-    void SetLook(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        FFace.Invalidate();
-        RedrawControl();
-    }
+    QString BuiltinThumb() const override;
     void RangeChanged();
-    void LoadThumb();
-    void ThumbChanged();
     void PaintFace(TCanvas& canvas);
     void SetFromPointer(int lead);
-    void SetFocused(bool value);
     bool Horizontal() const { return FOrientation == TVrOrientation::voHorizontal; }
     bool HasOption(TVrTrackBarOption option) const { return FOptions.Contains(option); }
 
@@ -124,18 +93,9 @@ private:
     TColor FGutterColor = clBlack;
     TVrTickMarks FTickMarks = TVrTickMarks::tmBoth;
     TColor FTickColor = clBlack;
-    int FThumbStates = 1;
-    int FBackImageIndex = -1;
-    int FThumbImageIndex = -1;
-    TVrBitmapList* FBitmapList = nullptr;
     int FScaleOffset = 5;
     TColor FFocusColor = clBlack;
     int FFocusOffset = 0;
-    TVrChangeLink FBitmapLink;
-
-    TVrThumb FThumb;
-    TVrFaceCache FFace;
-    bool FFocused = false;
 };
 
 }  // namespace mox
